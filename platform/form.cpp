@@ -1,0 +1,130 @@
+#include "platform/form.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QPalette>
+
+namespace platform {
+namespace {
+
+QPointer<QMdiArea> &area()
+{
+    static QPointer<QMdiArea> a;
+    return a;
+}
+
+} // namespace
+
+void SetMdiArea(QMdiArea *a)
+{
+    area() = a;
+}
+
+QMdiArea *MdiArea()
+{
+    return area().data();
+}
+
+void SetBackground(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+Form::Form(bool mdiChild) : m_mdiChild(mdiChild)
+{
+    if (!m_mdiChild && MdiArea())
+        setParent(MdiArea()->window(), Qt::Window);
+}
+
+QWidget *Form::frame()
+{
+    if (m_sub)
+        return m_sub;
+    return this;
+}
+
+void Form::Show()
+{
+    if (m_unloaded)
+        return;
+    if (m_mdiChild && MdiArea() && !m_sub) {
+        m_sub = MdiArea()->addSubWindow(this);
+        m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_sub->setWindowIcon(QIcon());
+        applyPosition();
+    }
+    if (m_sub) {
+        QWidget::show();
+        m_sub->show();
+        m_sub->raise();
+    } else {
+        show();
+        raise();
+    }
+}
+
+void Form::Hide()
+{
+    frame()->hide();
+}
+
+void Form::Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Form_Unload();
+    frame()->hide();
+    frame()->deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Unload();
+}
+
+void Form::applyPosition()
+{
+    // Before an MDI child is first shown there is no frame to move yet; Show applies it then.
+    if (m_mdiChild && MdiArea() && !m_sub)
+        return;
+    QWidget *f = frame();
+    f->move(m_left >= 0 ? Px(m_left) : f->x(), m_top >= 0 ? Px(m_top) : f->y());
+}
+
+void Form::setLeftTwips(int left)
+{
+    m_left = left;
+    applyPosition();
+}
+
+void Form::setTopTwips(int top)
+{
+    m_top = top;
+    applyPosition();
+}
+
+int Form::LeftTwips() const
+{
+    const QWidget *f = m_sub ? static_cast<const QWidget *>(m_sub.data()) : this;
+    return Twips(f->x());
+}
+
+void Form::setClientSizeTwips(int width, int height)
+{
+    setFixedSize(Px(width), Px(height));
+}
+
+} // namespace platform

@@ -1,0 +1,101 @@
+// A window of the programs: load/unload as the windows expect them, shown inside the main
+// window's multi-document area (or on its own for the splash, about and modal-like windows).
+#pragma once
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+
+namespace platform {
+
+void SetMdiArea(QMdiArea *area);
+QMdiArea *MdiArea();
+
+void SetBackground(QWidget *w, const QColor &colour);
+
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    // A form that is not an MDI child is a window of its own, owned by the main window.
+    explicit Form(bool mdiChild = true);
+
+    // Makes the window visible (inside the MDI area when it is a child).
+    void Show();
+    void Hide();
+    // Runs Form_Unload once, then removes the window. Safe to call from its own handlers.
+    void Unload();
+    bool IsUnloaded() const { return m_unloaded; }
+
+    // Position and size of the window frame in twips.
+    void setLeftTwips(int left);
+    void setTopTwips(int top);
+    int LeftTwips() const;
+    void setClientSizeTwips(int width, int height);
+
+    // Runs Form_Load: called once by the form slots right after construction.
+    void RunLoad() { Form_Load(); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // A close asked by the user (the window's close box, or the main window closing); false keeps
+    // the window open.
+    virtual bool Form_QueryUnload() { return true; }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *frame();
+
+    void applyPosition();
+
+    bool m_mdiChild;
+    int m_left = -1;
+    int m_top = -1;
+    bool m_unloaded = false;
+    QPointer<QMdiSubWindow> m_sub;
+};
+
+// The one instance of a form class, loaded on demand as the programs' windows are.
+template <class F>
+class FormSlot
+{
+public:
+    static F *Instance()
+    {
+        F *f = slot().data();
+        return (f && !f->IsUnloaded()) ? f : nullptr;
+    }
+    static F &Load()
+    {
+        if (F *f = Instance())
+            return *f;
+        F *f = new F();
+        slot() = f;
+        f->RunLoad();
+        return *f;
+    }
+    static F &Show()
+    {
+        F &f = Load();
+        if (!f.IsUnloaded())
+            f.Show();
+        return f;
+    }
+    static void Unload()
+    {
+        if (F *f = Instance())
+            f->Unload();
+    }
+
+private:
+    static QPointer<F> &slot()
+    {
+        static QPointer<F> p;
+        return p;
+    }
+};
+
+} // namespace platform

@@ -1,0 +1,30 @@
+// Window geometry in twips, the unit in which the windows are laid out (15 twips a pixel).
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+
+namespace platform {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Twips(int pixels) { return pixels * kTwipsPerPixel; }
+
+inline QRect TwipsRect(int left, int top, int width, int height)
+{
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+inline void PlaceTwips(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(TwipsRect(left, top, width, height));
+}
+
+// Background of every window but the main one.
+inline QColor FormBackground() { return QColor(197, 207, 237); }
+
+
+
+} // namespace platform

@@ -1,0 +1,251 @@
+// Tests of the simulated panel itself, talking to it as a program would: through its terminal device.
+#include "panel_simulator.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace panelsim;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// The program's end of the line: plain POSIX in raw mode.
+class Port
+{
+public:
+    explicit Port(const std::string &path) : fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
+        termios tio{};
+        tcgetattr(fd, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(fd, TCSANOW, &tio);
+    }
+    ~Port() { ::close(fd); }
+    bool isOpen() const { return fd >= 0; }
+    void send(std::vector<uint8_t> bytes) { ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    void request(uint8_t code, uint8_t value) { send({code, value, 0x69}); }
+    // Reads until `count` bytes have come or `timeout` has passed; returns what came.
+    std::vector<uint8_t> read(size_t count, std::chrono::milliseconds timeout = 2000ms)
+    {
+        std::vector<uint8_t> got;
+        const auto deadline = Clock::now() + timeout;
+        while (got.size() < count && Clock::now() < deadline) {
+            pollfd p{fd, POLLIN, 0};
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (::poll(&p, 1, int(std::max<long>(left.count(), 1))) <= 0)
+                continue;
+            uint8_t buffer[65536];
+            const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, count - got.size()));
+            if (n > 0)
+                got.insert(got.end(), buffer, buffer + n);
+        }
+        return got;
+    }
+
+private:
+    int fd;
+};
+
+uint32_t address(const std::vector<uint8_t> &answer, size_t frame)
+{
+    return answer[frame * 3 + 1] << 16 | answer[frame * 3 + 4] << 8 | answer[frame * 3 + 7];
+}
+
+} // namespace
+
+TEST(PanelSimulator, ProbeAnswersOneFrameAndSurvivesReopening)
+{
+    PanelSimulator panel;
+    panel.setProbeLevel(71);
+    {
+        Port port(panel.path());
+        ASSERT_TRUE(port.isOpen());
+        port.request(0x42, 0);
+        const auto answer = port.read(4, 300ms);
+        ASSERT_EQ(answer.size(), 3u);
+        EXPECT_EQ(answer[0], 0x42);
+        EXPECT_EQ(answer[1], 71);
+    }
+    // The program opens the port for each exchange: a second opening must find the panel still there.
+    panel.setFault(Fault::FourByteProbe);
+    Port port(panel.path());
+    port.send({0x13, 0x42, 0x00, 0x69}); // one byte of noise before the frame
+    EXPECT_EQ(port.read(5, 300ms).size(), 4u);
+    EXPECT_EQ(panel.framesWithCode(0x42), 2);
+    EXPECT_EQ(panel.discardedBytes(), 1u);
+}
+
+TEST(PanelSimulator, ParametersComeAsFortyFiveFramesInTagOrder)
+{
+    PanelSimulator panel;
+    PanelSettings s;
+    s.offsetByte = 134;
+    s.niveauAlarme = 92;
+    s.versionMajeure = 129;
+    s.serie = {9, 8, 7, 6, 5, 4, 3, 12};
+    s.nom = panelName("Salle 3?é");
+    s.typeCapteur = 2;
+    panel.setSettings(s);
+    Port port(panel.path());
+    port.request(0x82, 0);
+    const auto answer = port.read(200, 500ms);
+    ASSERT_EQ(answer.size(), 135u);
+    std::vector<uint8_t> tags;
+    for (int t = 0x01; t <= 0x0A; ++t)
+        tags.push_back(t);
+    for (int t = 0x10; t <= 0x17; ++t)
+        tags.push_back(t);
+    tags.push_back(0x1C);
+    for (int t = 0x20; t <= 0x39; ++t)
+        tags.push_back(t);
+    for (size_t i = 0; i < tags.size(); ++i)
+        EXPECT_EQ(answer[i * 3], tags[i]) << "frame " << i;
+    EXPECT_EQ(answer[1], 134);          // offset
+    EXPECT_EQ(answer[7 * 3 + 1], 92);   // alarm level
+    EXPECT_EQ(answer[8 * 3 + 1], 129);  // major version, raw
+    EXPECT_EQ(answer[17 * 3 + 1], 12);  // last serial digit
+    const std::vector<uint8_t> name = {answer[19 * 3 + 1], answer[24 * 3 + 1], answer[25 * 3 + 1],
+                                       answer[26 * 3 + 1], answer[27 * 3 + 1], answer[28 * 3 + 1]};
+    EXPECT_EQ(name, (std::vector<uint8_t>{'S', ' ', '2', 62, 130, 32})); // '3' and '?' one below ASCII
+    EXPECT_EQ(answer[44 * 3 + 1], 2);
+}
+
+TEST(PanelSimulator, MemoryIndexNamesOldestAndNewestAcrossTheWrap)
+{
+    PanelSimulator panel;
+    const uint32_t first = RingEnd - 10 * 8; // ten records before the end, the rest from the ring's start
+    panel.setRecords(makeRecords(31, 12, 2023, 23, 55, 30), first);
+    Port port(panel.path());
+    port.request(0x60, 0);
+    const auto answer = port.read(36);
+    ASSERT_EQ(answer.size(), 36u);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(answer[i * 3], 0x61 + i);
+    EXPECT_EQ((std::vector<uint8_t>{answer[1], answer[4], answer[7]}), (std::vector<uint8_t>{31, 12, 23}));
+    EXPECT_EQ((std::vector<uint8_t>{answer[10], answer[13], answer[16]}), (std::vector<uint8_t>{1, 1, 24}));
+    EXPECT_EQ(address(answer, 6), first);
+    EXPECT_EQ(address(answer, 9), RingStart + 19 * 8u);
+
+    panel.setMemoryIndex(1, 2, 3, 4, 5, 6, 0x123456, 0xABCDEF);
+    port.request(0x60, 1);
+    const auto overridden = port.read(36);
+    ASSERT_EQ(overridden.size(), 36u);
+    EXPECT_EQ(address(overridden, 6), 0x123456u);
+    EXPECT_EQ(address(overridden, 9), 0xABCDEFu);
+}
+
+TEST(PanelSimulator, DateRangeFindsWholeDaysAndPeriodDownloadSendsTheirBytes)
+{
+    PanelSimulator panel;
+    // 28 Feb 2024 22:00 for three days: 120 records on the 28th, the leap day, 1 March, part of 2 March.
+    const uint32_t first = RingEnd - 64 * 8;
+    panel.setRecords(makeRecords(28, 2, 2024, 22, 0, 3 * 1440), first);
+    Port port(panel.path());
+    port.send({0x61, 29, 0x69, 0x62, 2, 0x69, 0x63, 24, 0x69, 0x64, 1, 0x69, 0x65, 3, 0x69, 0x66, 24, 0x69});
+    const auto answer = port.read(36);
+    ASSERT_EQ(answer.size(), 36u);
+    const uint32_t start = RingStart + (120 - 64) * 8u;       // leap day 00:00, past the wrap
+    const uint32_t end = start + (2 * 1440 - 1) * 8u;         // 1 March 23:59
+    EXPECT_EQ(address(answer, 6), start);
+    EXPECT_EQ(address(answer, 9), end);
+    EXPECT_EQ((std::vector<uint8_t>{answer[1], answer[4], answer[10], answer[13]}),
+              (std::vector<uint8_t>{29, 2, 1, 3}));
+
+    port.request(0x6F, 0);
+    EXPECT_EQ(port.read(2 * 1440 * 8, 3000ms), panel.ringBytes(start, 2 * 1440 * 8));
+    EXPECT_TRUE(port.read(1, 200ms).empty()); // up to the end of the last record, not beyond
+
+    // The 28th alone runs across the end of the ring: its download must wrap to the ring's start.
+    port.send({0x61, 28, 0x69, 0x62, 2, 0x69, 0x63, 24, 0x69, 0x64, 28, 0x69, 0x65, 2, 0x69, 0x66, 24, 0x69});
+    const auto wrapped = port.read(36);
+    ASSERT_EQ(wrapped.size(), 36u);
+    EXPECT_EQ(address(wrapped, 6), first);
+    EXPECT_EQ(address(wrapped, 9), RingStart + (119 - 64) * 8u);
+    port.request(0x6F, 0);
+    EXPECT_EQ(port.read(120 * 8), panel.ringBytes(first, 120 * 8));
+    EXPECT_TRUE(port.read(1, 200ms).empty());
+
+    // A range with nothing in it: the asked dates back, both addresses 0, and no download.
+    port.send({0x61, 5, 0x69, 0x62, 3, 0x69, 0x63, 24, 0x69, 0x64, 6, 0x69, 0x65, 3, 0x69, 0x66, 24, 0x69});
+    const auto empty = port.read(36);
+    ASSERT_EQ(empty.size(), 36u);
+    EXPECT_EQ(empty[1], 5);
+    EXPECT_EQ(empty[10], 6);
+    EXPECT_EQ(address(empty, 6), 0u);
+    EXPECT_EQ(address(empty, 9), 0u);
+    port.request(0x6F, 0);
+    EXPECT_TRUE(port.read(1, 300ms).empty());
+}
+
+TEST(PanelSimulator, BlockDownloadAndDroppedTransfer)
+{
+    PanelSimulator panel;
+    panel.setRecords(makeRecords(1, 6, 2024, 0, 0, 10000));
+    Port port(panel.path());
+    port.request(0x84, 1);
+    EXPECT_EQ(port.read(BlockSize, 3000ms), panel.ringBytes(RingStart + BlockSize, BlockSize));
+    panel.setFault(Fault::DropMidTransfer, 1000);
+    port.request(0x84, 0);
+    EXPECT_EQ(port.read(BlockSize, 500ms), panel.ringBytes(RingStart, 1000));
+}
+
+TEST(PanelSimulator, SilentShortAndLateAnswers)
+{
+    PanelSimulator panel;
+    Port port(panel.path());
+    panel.setFault(Fault::Silent);
+    port.request(0x82, 0);
+    EXPECT_TRUE(panel.waitForFrames(1, 1000ms));
+    EXPECT_TRUE(port.read(1, 300ms).empty());
+    EXPECT_EQ(panel.framesWithCode(0x82), 1);
+
+    panel.setFault(Fault::ShortAnswer, 125);
+    port.request(0x82, 0);
+    EXPECT_EQ(port.read(135, 500ms).size(), 125u);
+
+    panel.setFault(Fault::LateAnswer, 400);
+    const auto sent = Clock::now();
+    port.request(0x42, 0);
+    EXPECT_TRUE(port.read(1, 300ms).empty());
+    EXPECT_EQ(port.read(3, 1000ms).size(), 3u);
+    EXPECT_GE(Clock::now() - sent, 400ms);
+}
+
+TEST(PanelSimulator, PacedDownloadKeepsTheLineRate)
+{
+    PanelSimulator panel;
+    panel.setRecords(makeRecords(1, 6, 2024, 0, 0, 1400)); // 11200 bytes, two seconds of line
+    panel.setPaced(true);
+    Port port(panel.path());
+    port.request(0x6F, 0);
+    const auto firstByte = port.read(1, 1000ms);
+    ASSERT_EQ(firstByte.size(), 1u);
+    const auto start = Clock::now();
+    const auto rest = port.read(11199, 5000ms);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    ASSERT_EQ(rest.size(), 11199u);
+    EXPECT_NEAR(11200 / seconds, 5600, 600);
+}
+
+TEST(PanelSimulator, GeneratedRecordsFollowTheCalendarAndLevelRule)
+{
+    const auto records = makeRecords(28, 2, 2023, 23, 58, 3);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2], (Record{0, 0, 1, 3, 23, records[2][5], records[2][6], records[2][7]}));
+    EXPECT_EQ(makeRecords(28, 2, 2024, 23, 59, 2)[1][2], 29);
+    for (const Record &r : makeRecords(1, 1, 2024, 0, 0, 1440)) {
+        EXPECT_TRUE(r[6] >= 55 && r[6] <= 95);
+        EXPECT_GT(r[7], r[6]);
+        if (r[0] % 10 == 0)
+            EXPECT_TRUE(r[5] >= 55 && r[5] <= 95) << int(r[1]) << ":" << int(r[0]);
+        else
+            EXPECT_TRUE(r[5] >= 128 + 55 && r[5] <= 128 + 95) << int(r[1]) << ":" << int(r[0]);
+    }
+    EXPECT_THROW(makeRecords(30, 2, 2024, 0, 0, 1), std::invalid_argument);
+}

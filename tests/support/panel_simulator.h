@@ -1,0 +1,142 @@
+// A simulated sound-level panel at the far end of a pseudo-terminal, so that tests (and a person, through
+// tools/panel_simulator) can run the programs without hardware. Plain C++ and POSIX: no Qt here, so that
+// it never shares an event loop with the program under test.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace panelsim {
+
+// One 8-byte memory record: minute, hour, day, month, year-2000, level or event code, 1-min Leq, peak.
+using Record = std::array<uint8_t, 8>;
+using Frame = std::array<uint8_t, 3>;
+
+// The memory ring: panel addresses [RingStart, RingEnd), 66 blocks of 64 KiB, one record every 8 bytes.
+inline constexpr uint32_t RingStart = 0x30000;
+inline constexpr uint32_t RingSize = 0x420000;
+inline constexpr uint32_t RingEnd = RingStart + RingSize;
+inline constexpr uint32_t BlockSize = 0x10000;
+inline constexpr int BlockCount = 66;
+inline constexpr uint8_t FrameEnd = 0x69; // 'i', third byte of every request
+inline constexpr int LineBytesPerSecond = 5600;
+
+// Request codes the simulator answers.
+namespace cmd {
+inline constexpr uint8_t Probe = 0x42;
+inline constexpr uint8_t Parameters = 0x82;
+inline constexpr uint8_t MemoryIndex = 0x60;
+inline constexpr uint8_t RangeFirst = 0x61; // 0x61..0x66: start d/m/y, end d/m/y
+inline constexpr uint8_t RangeLast = 0x66;
+inline constexpr uint8_t PeriodDownload = 0x6F;
+inline constexpr uint8_t BlockDownload = 0x84;
+} // namespace cmd
+
+struct PanelSettings { // raw bytes as the panel sends them
+    uint8_t offsetByte = 0; // tag 0x01 (bit7 sign, quarter dB)
+    uint8_t centre = 2, basGauche = 3, basDroite = 0; // tags 0x02..0x04
+    uint8_t modeLuminosite = 0, typeLuminosite = 0, valeurLuminosite = 8; // 0x05..0x07
+    uint8_t niveauAlarme = 85; // 0x08
+    uint8_t versionMajeure = 2, versionMineure = 4; // 0x09, 0x0A (major above 128 means the 40 dB variant)
+    std::array<uint8_t, 8> serie{1, 2, 3, 4, 5, 6, 7, 8}; // 0x10..0x17
+    uint8_t modele = 1; // 0x1C
+    std::array<uint8_t, 24> nom; // 0x20..0x37, panel character codes
+    uint8_t heureAuto = 1, typeCapteur = 1; // 0x38, 0x39
+    PanelSettings();
+};
+
+// Text to panel character codes, padded with blanks (32) and cut at 24. Digits and ":;<=>?" travel one
+// below their ASCII code (47..62); every other ASCII character keeps its code, so '"' (34) or '@' give
+// codes the panel does not know (handy for tests), and '/' becomes 47, which reads back as '0'. The
+// accented letters the panel knows (é, è, à, ç, ü, ...) may be given in UTF-8; any other non-ASCII
+// character becomes 255.
+std::array<uint8_t, 24> panelName(const std::string &text);
+
+// What the memory-index request (0x60) answers; years are minus 2000.
+struct MemoryIndex {
+    uint8_t firstDay = 0, firstMonth = 0, firstYear = 0;
+    uint8_t lastDay = 0, lastMonth = 0, lastYear = 0;
+    uint32_t firstAddress = 0, lastAddress = 0;
+};
+
+enum class Fault {
+    None,
+    Silent,          // frames are received and recorded, never answered
+    ShortAnswer,     // every answer cut to `param` bytes
+    LateAnswer,      // every answer held back `param` ms
+    FourByteProbe,   // the probe answers 4 bytes instead of 3
+    DropMidTransfer, // downloads (0x6F, 0x84) stop after `param` bytes
+};
+
+class PanelSimulator
+{
+public:
+    PanelSimulator(); // throws std::system_error when no pseudo-terminal can be had
+    ~PanelSimulator();
+    PanelSimulator(const PanelSimulator &) = delete;
+    PanelSimulator &operator=(const PanelSimulator &) = delete;
+
+    std::string path() const; // slave device path, for PANEL_COM<n>
+
+    void setSettings(const PanelSettings &settings);
+    PanelSettings settings() const;
+
+    // Writes the records one after another from `firstAddress` (a record address inside the ring; the
+    // ring wraps from 0x44FFF8 to 0x30000) and erases everything else (0xFF). The memory index then
+    // names the first and last of them, and any index override is dropped. Throws std::invalid_argument
+    // for a bad address or more records than the ring holds.
+    void setRecords(const std::vector<Record> &records, uint32_t firstAddress = RingStart);
+    // Raw write into the ring (wrapping), leaving the memory index as it is.
+    void setRingBytes(uint32_t address, const std::vector<uint8_t> &bytes);
+    std::vector<uint8_t> ringBytes(uint32_t address, uint32_t count) const; // wraps like the ring
+
+    // Replaces what 0x60 answers (absurd addresses, dates that do not match the ring...). The date-range
+    // request still searches the records actually held.
+    void setMemoryIndex(const MemoryIndex &index);
+    void setMemoryIndex(uint8_t firstDay, uint8_t firstMonth, uint8_t firstYear, uint8_t lastDay,
+                        uint8_t lastMonth, uint8_t lastYear, uint32_t firstAddress, uint32_t lastAddress);
+    void clearMemoryIndexOverride();
+    MemoryIndex memoryIndex() const; // what 0x60 answers now
+
+    void setFault(Fault fault, int param = 0); // one fault at a time; Fault::None clears it
+    void setPaced(bool on); // every answer leaves at 5600 bytes/s (56 bytes each 10 ms) instead of at once
+    void setProbeLevel(uint8_t level);
+
+    std::vector<Frame> frames() const; // every frame received, in order
+    void clearFrames();
+    int framesWithCode(uint8_t code) const;
+    // Blocks until at least `count` frames have been received in all (since the last clearFrames).
+    bool waitForFrames(size_t count, std::chrono::milliseconds timeout) const;
+    // Called on the simulator's thread for every frame received (the tool logs them).
+    void setFrameObserver(std::function<void(const Frame &)> observer);
+
+    size_t discardedBytes() const; // bytes dropped while looking for a frame boundary
+    size_t bytesWritten() const; // answer bytes handed to the terminal so far
+    size_t pendingBytes() const; // answer bytes not yet handed to the terminal
+    void discardPendingOutput();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// One record a minute for `minutes` minutes from the given local date and time (four-digit year), with
+// real calendar arithmetic. The levels depend only on the time of the record, so two runs covering the
+// same minutes agree:
+//   1-min Leq (byte 7) = 55 + (20 from 07:00 to 21:59, else 0) + (minute * 7) % 21   -> 55..95
+//   peak      (byte 8) = 1-min Leq + 8 + minute % 5
+//   byte 6: minute % 10 == 0 -> 10-min Leq = mean of the 1-min Leq of this minute and the 9 before;
+//           otherwise        -> 5-min Leq + 128 = mean of this minute and the 4 before, plus 128.
+// Throws std::invalid_argument for a date that does not exist or a year outside 2000..2255.
+std::vector<Record> makeRecords(int day, int month, int year, int hour, int minute, int minutes);
+
+// An event record (byte 6 below 40) at the given local date and time.
+Record makeEvent(int day, int month, int year, int hour, int minute, uint8_t code, uint8_t first,
+                 uint8_t second);
+
+} // namespace panelsim

@@ -1,0 +1,116 @@
+// The panel simulator as a program, for trying the analysis and configuration programs by hand:
+//   panel_simulator [--days N] [--first-address HEX] [--paced] [--silent] [--four-byte-probe] [--quiet]
+// prints the terminal it serves (point PANEL_COM1 at it), logs each request on stderr, and serves until
+// interrupted.
+#include "panel_simulator.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void usage()
+{
+    std::cerr << "usage: panel_simulator [--days N] [--first-address HEX] [--paced] [--silent]\n"
+                 "                       [--four-byte-probe] [--quiet]\n"
+                 "  --days N             N days of 1-minute records ending now (default 7)\n"
+                 "  --first-address HEX  ring address of the oldest record (default 30000; e.g. 44F000\n"
+                 "                       makes the records wrap round the end of the ring)\n"
+                 "  --paced              send at the line rate, 5600 bytes/s\n"
+                 "  --silent             receive requests but never answer\n"
+                 "  --four-byte-probe    answer the presence probe with 4 bytes\n"
+                 "  --quiet              do not log requests on stderr\n";
+}
+
+// One record a minute from midnight `days - 1` days ago up to the current minute, with a system start at
+// the beginning and an alarm overrun from 08:00 to 08:30 each day, so the events view has something to show.
+std::vector<panelsim::Record> recordsUpToNow(int days)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::tm first = local;
+    first.tm_mday -= days - 1;
+    first.tm_hour = first.tm_min = first.tm_sec = 0;
+    first.tm_isdst = -1;
+    std::mktime(&first); // normalises the day across month and year ends
+    const int minutes = (days - 1) * 1440 + local.tm_hour * 60 + local.tm_min + 1;
+    const auto measurements = panelsim::makeRecords(first.tm_mday, first.tm_mon + 1, first.tm_year + 1900, 0,
+                                                    0, minutes);
+    std::vector<panelsim::Record> records;
+    for (const auto &r : measurements) {
+        const int day = r[2], month = r[3], year = r[4] + 2000;
+        if (records.empty())
+            records.push_back(panelsim::makeEvent(day, month, year, r[1], r[0], 1, 0, 0));
+        records.push_back(r);
+        if (r[1] == 8 && (r[0] == 0 || r[0] == 30))
+            records.push_back(panelsim::makeEvent(day, month, year, r[1], r[0], 11, r[0] == 0 ? 1 : 0, 0));
+    }
+    return records;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int days = 7;
+    unsigned long firstAddress = panelsim::RingStart;
+    bool paced = false, quiet = false;
+    panelsim::Fault fault = panelsim::Fault::None;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--days" && i + 1 < argc) {
+            days = std::atoi(argv[++i]);
+        } else if (arg == "--first-address" && i + 1 < argc) {
+            firstAddress = std::strtoul(argv[++i], nullptr, 16);
+        } else if (arg == "--paced") {
+            paced = true;
+        } else if (arg == "--silent") {
+            fault = panelsim::Fault::Silent;
+        } else if (arg == "--four-byte-probe") {
+            fault = panelsim::Fault::FourByteProbe;
+        } else if (arg == "--quiet") {
+            quiet = true;
+        } else {
+            usage();
+            return arg == "--help" || arg == "-h" ? 0 : 2;
+        }
+    }
+    if (days < 1 || days * 1500 > static_cast<int>(panelsim::RingSize / 8)) {
+        std::cerr << "panel_simulator: --days must be between 1 and " << panelsim::RingSize / 8 / 1500 << "\n";
+        return 2;
+    }
+
+    // Blocked before the simulator's thread starts, so that only sigwait below sees them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    try {
+        panelsim::PanelSimulator panel;
+        const auto records = recordsUpToNow(days);
+        panel.setRecords(records, static_cast<uint32_t>(firstAddress));
+        panel.setPaced(paced);
+        panel.setFault(fault);
+        if (!quiet)
+            panel.setFrameObserver([](const panelsim::Frame &f) {
+                std::fprintf(stderr, "request %02X %02X %02X\n", f[0], f[1], f[2]);
+            });
+        std::cout << panel.path() << std::endl;
+        const auto index = panel.memoryIndex();
+        std::cerr << records.size() << " records, " << std::hex << index.firstAddress << ".."
+                  << index.lastAddress << std::dec << "; Ctrl-C to stop\n";
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+    } catch (const std::exception &e) {
+        std::cerr << "panel_simulator: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
