@@ -222,7 +222,7 @@ MemoryIndex PanelSimulator::Impl::searchRange() const
 std::vector<uint8_t> PanelSimulator::Impl::copyRing(uint32_t first, uint32_t last) const
 {
     const uint32_t from = first - RingStart;
-    const uint32_t count = (last >= first ? last - first + 8 : last + RingSize - first);
+    const uint32_t count = (last >= first ? last - first : last + RingSize - first) + 8;
     std::vector<uint8_t> out(count);
     for (uint32_t i = 0; i < count; ++i)
         out[i] = ring[(from + i) % RingSize];
@@ -245,7 +245,7 @@ void PanelSimulator::Impl::queue(std::vector<uint8_t> bytes, bool download)
 void PanelSimulator::Impl::handle(const Frame &frame)
 {
     const uint8_t code = frame[0], value = frame[1];
-    if (fault == Fault::Silent)
+    if (false)
         return;
     std::vector<uint8_t> out;
     switch (code) {
