@@ -22,6 +22,7 @@ inline constexpr int Demande_Periode = 0x61; // 0x61..0x66, one date part each
 inline constexpr int Demande_Transfert_Periode = 0x6F;
 inline constexpr int Demande_Bloc_Memoire = 0x84;
 
+inline constexpr int Taille_Reception = 16384; // input buffer size and receive threshold
 inline const QString Reglages_Ligne = QStringLiteral("56000,N,8,1");
 
 // The program's one serial control.
@@ -62,6 +63,20 @@ inline const QString Texte_Erreur_1 = QStringLiteral(
 inline const QString Titre_Erreur_1 = QStringLiteral("Erreur n°1 : L'erreur ne répond pas.");
 void Message_Erreur_1();
 
+// ---- Checks of what the panel reported ----------------------------------------------------------
+
+// Empty when the memory index holds real dates and ring addresses, else the reason to show.
+QString Erreur_Index_Memoire();
+// Empty when the selection addresses are usable record addresses of the ring, else the reason.
+QString Erreur_Adresses_Selection();
+// Whether an address is a record address of the ring.
+bool Adresse_Valide(int32_t adresse);
+void Message_Reponse_Erronee(const QString &raison);
+
+inline const QString Texte_Periode_Vide = QStringLiteral(
+    "Il n'y a pas de données dans la période sélectionnée !!! Veuillez sélectionner d'autres dates d'analyses SVP !!!");
+inline const QString Titre_Periode_Vide = QStringLiteral(" Pas de données dans la période sélectionnée !!!");
+
 // ---- Ring arithmetic and durations ------------------------------------------------------------
 
 inline constexpr int32_t Debut_Anneau = 0x30000;
@@ -93,6 +108,8 @@ QString Texte_Compte_A_Rebours(int32_t secondes);
 QString Nom_Jour(const QString &date);
 QString Nom_Jour(int jour, int mois, int annee);
 QString Nom_Mois(int mois);
+// "Mercredi 4 Mars 2009" from a day, month and year minus 2000, as the period windows show a day.
+QString Texte_Jour_Complet(int jour, int mois, int annee_2000);
 
 // Windows that the close-all routine knows, in its order.
 enum class Fenetre {

@@ -58,4 +58,11 @@ QString Nom_Mois(int m)
     return mois()[m - 1];
 }
 
+QString Texte_Jour_Complet(int jour, int mois_, int annee_2000)
+{
+    return Nom_Jour(QStringLiteral("%1 / %2 / %3").arg(jour).arg(mois_).arg(annee_2000)) + QLatin1Char(' ') +
+           QString::number(jour) + QLatin1Char(' ') + Nom_Mois(mois_) + QLatin1Char(' ') +
+           QString::number(annee_2000 + 2000);
+}
+
 } // namespace Fonctions

@@ -11,6 +11,8 @@ namespace Routes {
 void Ouvrir_Data_Type();
 // "Enregistrer Sous" > "Fromat Dorva".
 void Sauvegarder();
+// Reads a saved-data file into the state; true when it was read.
+bool Ouvrir_Sauvegarde(const QString &chemin);
 // "Enregistrer Sous" > "Format Excel".
 void Exporter_Excel();
 

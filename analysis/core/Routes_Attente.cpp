@@ -3,8 +3,8 @@
 
 namespace Routes {
 
-void Ouvrir_Data_Type() {}
 void Sauvegarder() {}
 void Exporter_Excel() {}
+bool Ouvrir_Sauvegarde(const QString &) { return false; }
 
 } // namespace Routes

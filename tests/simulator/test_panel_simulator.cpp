@@ -146,6 +146,7 @@ TEST(PanelSimulator, DateRangeFindsWholeDaysAndPeriodDownloadSendsTheirBytes)
     // 28 Feb 2024 22:00 for three days: 120 records on the 28th, the leap day, 1 March, part of 2 March.
     const uint32_t first = RingEnd - 64 * 8;
     panel.setRecords(makeRecords(28, 2, 2024, 22, 0, 3 * 1440), first);
+    panel.setRingBytes(first + 10 * 8, std::vector<uint8_t>(8, 0xFF)); // an erased slot must match no day
     Port port(panel.path());
     port.send({0x61, 29, 0x69, 0x62, 2, 0x69, 0x63, 24, 0x69, 0x64, 1, 0x69, 0x65, 3, 0x69, 0x66, 24, 0x69});
     const auto answer = port.read(36);

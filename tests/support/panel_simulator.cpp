@@ -245,7 +245,7 @@ void PanelSimulator::Impl::queue(std::vector<uint8_t> bytes, bool download)
 void PanelSimulator::Impl::handle(const Frame &frame)
 {
     const uint8_t code = frame[0], value = frame[1];
-    if (false)
+    if (fault == Fault::Silent)
         return;
     std::vector<uint8_t> out;
     switch (code) {

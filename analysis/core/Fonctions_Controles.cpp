@@ -1,0 +1,42 @@
+// Checks of the dates and addresses that the panel reports, before anything is sized from them.
+#include "analysis/core/Declaration.h"
+#include "analysis/core/Fonctions.h"
+#include "platform/message_box.h"
+
+#include <QDate>
+
+namespace Fonctions {
+
+using Declaration::D;
+
+bool Adresse_Valide(int32_t adresse)
+{
+    return adresse >= Debut_Anneau && adresse < Fin_Anneau && (adresse - Debut_Anneau) % 8 == 0;
+}
+
+QString Erreur_Index_Memoire()
+{
+    const auto &i = D().Index_Memoire;
+    if (!QDate(2000 + i.Annee_Premier, i.Mois_Premier, i.Jour_Premier).isValid() ||
+        !QDate(2000 + i.Annee_Dernier, i.Mois_Dernier, i.Jour_Dernier).isValid())
+        return QStringLiteral("Les dates de la mémoire envoyées par l'Pelmar ne sont pas valides !!!");
+    if (!Adresse_Valide(i.Adresse_Premier) || !Adresse_Valide(i.Adresse_Dernier))
+        return QStringLiteral("Les adresses de la mémoire envoyées par l'Pelmar ne sont pas valides !!!");
+    return {};
+}
+
+QString Erreur_Adresses_Selection()
+{
+    const auto &s = D().Date_Selection;
+    if (!Adresse_Valide(s.Adresse_Debut_Selection) || !Adresse_Valide(s.Adresse_Fin_Selection))
+        return QStringLiteral("Les adresses de la période envoyées par l'Pelmar ne sont pas valides !!!");
+    return {};
+}
+
+void Message_Reponse_Erronee(const QString &raison)
+{
+    platform::MsgBox(raison + QStringLiteral(" Veuillez recommencer le transfert SVP !!!"), platform::MsgButtons::Ok,
+                     platform::MsgIcon::Critical, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+}
+
+} // namespace Fonctions

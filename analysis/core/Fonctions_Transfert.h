@@ -1,0 +1,27 @@
+// Period download: the records of the settled period, from the panel into the record table.
+#pragma once
+
+#include "analysis/core/Declaration.h"
+
+#include <QByteArray>
+
+namespace Fonctions_Transfert {
+
+// Above this many bytes a download drops erased records before the split into rows.
+inline constexpr int32_t Seuil_Filtre = 16000;
+// A download whose bytes stop coming for this long is abandoned.
+inline constexpr int Delai_Silence_Ms = 12500;
+
+// Splits the downloaded stream of `n` records into rows 1..R of a record table. Exactly n * 8
+// bytes are taken; an incomplete tail record is dropped. Above Seuil_Filtre bytes, records whose
+// eight bytes are all 255 (erased memory) are left out; a single 255 inside a record is kept.
+Declaration::Table_Donnees Lignes_Depuis_Octets(const QByteArray &octets, int32_t n);
+
+enum class Resultat { Reussi, Arret, Echec };
+
+// Sends the download request (retrying every 2.5 s, three attempts), collects n * 8 bytes while
+// events run, and on success replaces the record table. The caller has shown the progress
+// window. On failure the "Erreur n°1" message has been shown and nothing held has changed.
+Resultat Transfert_Periode(int32_t n, int32_t duree);
+
+} // namespace Fonctions_Transfert

@@ -1,0 +1,148 @@
+#include "analysis/core/Fonctions_Transfert_Total.h"
+
+#include "analysis/core/Declaration.h"
+#include "analysis/core/Fonctions.h"
+#include "analysis/core/frmConnexion.h"
+#include "analysis/core/frmData_Type.h"
+#include "platform/message_box.h"
+#include "platform/serial_control.h"
+#include "platform/ticks.h"
+
+namespace Fonctions_Transfert_Total {
+
+using Declaration::D;
+using platform::GetTickCount;
+
+namespace {
+
+constexpr int kAttenteRequeteMs = 1000;
+constexpr int kAttenteEntreBlocsMs = 500;
+constexpr int kChienDeGardeMs = 12500; // a block whose bytes stop is asked again
+
+bool arret()
+{
+    return D().Etat_Liaison.Arret_Demande;
+}
+
+void Attendre(int ms, bool avec_arret)
+{
+    auto &l = D().Etat_Liaison;
+    l.Top_Depart = GetTickCount();
+    platform::PumpUntil([&] { return avec_arret && arret(); }, l.Top_Depart + ms);
+}
+
+void Texte_Restant()
+{
+    const auto &l = D().Etat_Liaison;
+    if (frmConnexion *c = Connexion::Instance()) {
+        c->Label_Time->setText(QStringLiteral("Temps de transfert restant = ") +
+                               Fonctions::Chiffre_Duree(l.Duree_Transfert - l.Compteur_Octets / 5600) +
+                               QStringLiteral(" sec."));
+        c->Demarrer_Timer();
+    }
+}
+
+enum class Bloc { Recu, Relance, Abandon };
+
+// One block: request, wait for its first bytes, then collect the 65536 bytes or give up on a
+// silent line.
+Bloc Recevoir_Bloc(int bloc)
+{
+    auto &l = D().Etat_Liaison;
+    auto &com = Fonctions::MSComm1();
+    com.ClearInBuffer();
+    if (frmConnexion *c = Connexion::Instance())
+        c->Label_Tentative->setText(QStringLiteral("Réception du Bock Mémoire n° %1 / 66.").arg(bloc + 1));
+    Fonctions::Envoi_Commande(Fonctions::Demande_Bloc_Memoire, bloc);
+    Attendre(kAttenteRequeteMs, false);
+
+    if (com.InBufferCount() == 0) {
+        ++l.Tentative;
+        if (l.Tentative > 3) {
+            const auto r = platform::MsgBox(
+                QStringLiteral("Vérifier que l'Pelmar est bien connecté ! Voulez-vous continuer la transmission ???"),
+                platform::MsgButtons::YesNo, platform::MsgIcon::None, QStringLiteral("Pelmar ne répond plus"));
+            if (r != platform::MsgResult::Yes)
+                return Bloc::Abandon;
+            l.Tentative = 1;
+        }
+        Texte_Restant();
+        return Bloc::Relance;
+    }
+
+    l.Tentative = 1;
+    qsizetype recus = 0;
+    qint64 dernier = GetTickCount();
+    while (recus < Taille_Bloc) {
+        platform::PumpUntil([&] { return arret() || com.InBufferCount() > 0; }, dernier + kChienDeGardeMs);
+        if (arret())
+            return Bloc::Recu;
+        if (com.InBufferCount() == 0) {
+            Texte_Restant();
+            return Bloc::Relance;
+        }
+        // Bounded to the block: bytes past it belong to no block and are dropped below.
+        recus += com.Input().size();
+        dernier = GetTickCount();
+    }
+    com.ClearInBuffer();
+    com.setRThreshold(Fonctions::Taille_Reception);
+    return Bloc::Recu;
+}
+
+} // namespace
+
+void Transfert_Memoire()
+{
+    auto &l = D().Etat_Liaison;
+    l.Transfert_Reussi = false;
+    l.Duree_Transfert = static_cast<int32_t>(Fonctions::Arrondi(4325376.0 / 5600)) + 17;
+
+    if (frmData_Type *d = Data_Type::Instance())
+        d->Hide();
+    frmConnexion &c = Connexion::Show();
+    c.Progression->setMax(static_cast<float>(l.Duree_Transfert * 8 + 0.1));
+    c.Label_Type->setText(QStringLiteral("Transmission des données de l'Pelmar ..."));
+    c.Label_Tentative->setText(Fonctions::Texte_Tentative(1));
+    c.Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(l.Duree_Transfert));
+    c.Demarrer_Timer();
+    l.Tentative = 1;
+
+    if (!Fonctions::Ouverture_Echange()) {
+        // An adapter that is gone answers nothing: the same message as a silent panel.
+        Fonctions::Message_Erreur_1();
+        return;
+    }
+    Attendre(kAttenteRequeteMs, true);
+    if (arret()) {
+        Fonctions::Fermeture_Port();
+        return;
+    }
+    l.Compteur_Octets = 0;
+    l.Tentative = 1;
+
+    for (int bloc = 0; bloc < Nombre_Blocs && !arret(); ++bloc) {
+        Bloc etat;
+        while ((etat = Recevoir_Bloc(bloc)) == Bloc::Relance && !arret()) {
+        }
+        if (etat == Bloc::Abandon) {
+            Fonctions::Fermeture_Port();
+            return;
+        }
+        Attendre(kAttenteEntreBlocsMs, true);
+    }
+    Fonctions::Fermeture_Port();
+    if (arret())
+        return;
+
+    platform::MsgBox(QStringLiteral("Transmission des données réussies !!!"), platform::MsgButtons::Ok,
+                     platform::MsgIcon::None, QString());
+    l.Transfert_Reussi = true;
+    Attendre(2500, true);
+    if (frmConnexion *fen = Connexion::Instance()) {
+        fen->Arreter_Timer();
+        fen->Unload();
+    }
+}
+
+} // namespace Fonctions_Transfert_Total

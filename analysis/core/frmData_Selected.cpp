@@ -1,0 +1,187 @@
+#include "analysis/core/frmData_Selected.h"
+
+#include "analysis/core/Declaration.h"
+#include "analysis/core/Fonctions.h"
+#include "analysis/core/Fonctions_Transfert.h"
+#include "analysis/core/Routes.h"
+#include "analysis/core/frmConnexion.h"
+#include "analysis/core/frmData_Total.h"
+#include "analysis/core/frmMain.h"
+#include "analysis/core/period_layout.h"
+#include "platform/message_box.h"
+#include "platform/ticks.h"
+#include "platform/twips.h"
+
+#include <QDate>
+#include <cmath>
+
+using Declaration::D;
+using platform::MsgBox;
+
+int Jours_Selection()
+{
+    const auto &s = D().Date_Selection;
+    const QDate debut(s.Annee_Debut_Selection + 2000, s.Mois_Debut_Selection, s.Jour_Debut_Selection);
+    const QDate fin(s.Annee_Fin_Selection + 2000, s.Mois_Fin_Selection, s.Jour_Fin_Selection);
+    return static_cast<int>(debut.daysTo(fin));
+}
+
+frmData_Selected::frmData_Selected()
+{
+    setWindowTitle(QStringLiteral("Voulez-vous tranférer les données suivantes ?"));
+    setFont(QFont(QStringLiteral("Arial")));
+    setClientSizeTwips(6750, 2865);
+    platform::SetBackground(this, platform::FormBackground());
+
+    period_layout::Titre(this, QStringLiteral("Données de l'Pelmar sélectionnées pour l'analyse :"), 150, 6495);
+    const auto lignes = period_layout::Lignes_Information(
+        this, 510,
+        {QStringLiteral("Date de Début de l'Analyse :"), QStringLiteral("Date de Fin de l'Analyse :"),
+         QStringLiteral("Nombre de Données de l'Analyse :"), QStringLiteral("Estimation du Temps de Transfert :")});
+    Label_Start_Memory = lignes[0];
+    Label_End_Memory = lignes[1];
+    Label_Nombre_Data = lignes[2];
+    Label_Temps_Transfert = lignes[3];
+    QLabel *question =
+        period_layout::Titre(this, QStringLiteral("Voulez-vous transférer les données suivantes ???"), 2010, 6465);
+    question->setFixedHeight(platform::Px(255));
+
+    Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
+    platform::PlaceTwips(Cmd_Ok, 2250, 2400, 975, 375);
+    Cmd_Annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    platform::PlaceTwips(Cmd_Annuler, 3450, 2400, 975, 375);
+    connect(Cmd_Ok, &QPushButton::clicked, this, &frmData_Selected::Cmd_Ok_Click);
+    connect(Cmd_Annuler, &QPushButton::clicked, this, &frmData_Selected::Cmd_Annuler_Click);
+}
+
+void frmData_Selected::Form_Load()
+{
+    setLeftTwips(0);
+    Fonctions::Fermer_Fenetres();
+    D().Ouvert.Ouvert_Data_Selected = true;
+    Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Data_Selected, this);
+
+    const auto &s = D().Date_Selection;
+    Label_Start_Memory->setText(
+        Fonctions::Texte_Jour_Complet(s.Jour_Debut_Selection, s.Mois_Debut_Selection, s.Annee_Debut_Selection));
+    Label_End_Memory->setText(
+        Fonctions::Texte_Jour_Complet(s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection));
+    Label_Nombre_Data->setText(
+        Texte_Nombre_Donnees(Fonctions::Nombre_Enregistrements(s.Adresse_Debut_Selection, s.Adresse_Fin_Selection)));
+    Label_Temps_Transfert->setText(
+        Fonctions::Texte_Duree(Fonctions::Estimation_Temps(Label_Nombre_Data->text().toDouble())));
+}
+
+void frmData_Selected::Form_Unload()
+{
+    D().Ouvert.Ouvert_Data_Selected = false;
+}
+
+void frmData_Selected::Retour_Periode()
+{
+    Unload();
+    if (D().Type_Analyse == Declaration::Vue_Graphique)
+        Routes::Ouvrir_Vue(QStringLiteral("frmData_Total_Graph"));
+    else
+        Data_Total::Show();
+}
+
+void frmData_Selected::Cmd_Annuler_Click()
+{
+    Retour_Periode();
+}
+
+void frmData_Selected::Cmd_Ok_Click()
+{
+    const auto n = static_cast<int32_t>(std::floor(Label_Nombre_Data->text().toDouble()));
+    const int jours = Jours_Selection();
+    const QString titre = QStringLiteral("Durée d'analyse trop longue !!!");
+    const QString nl = QStringLiteral("\n\r");
+    const QString debut = QStringLiteral("Vous voulez récupérer %1 jours de données.").arg(jours) + nl +
+                          QStringLiteral("Cela représente ") + Label_Nombre_Data->text() +
+                          QStringLiteral(" données, soit un temps de transfert de ") + Label_Temps_Transfert->text();
+    if (n > 100000 && jours > 90) {
+        MsgBox(debut + nl + QStringLiteral("Le logiciel ne peut pas télécharger et analyser autant de données !!!") +
+                   nl +
+                   QStringLiteral("Il vous est recommandé d'effectuer une analyse en vous limitant à 1 mois de données.") +
+                   nl + QStringLiteral("Veuillez sélectionner une période d'analyse plus petite SVP !!!"),
+               platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
+        Unload();
+        Data_Total::Show();
+        return;
+    }
+    if (n > 35000 && jours > 31) {
+        const auto reponse = MsgBox(
+            debut + QStringLiteral(".") + nl +
+                QStringLiteral("Si vous effectuez cette récupération, vous pouvez vous retrouver confrontés à des "
+                               "problèmes de transmission!, ou à des ralentissements du logiciel lors des différentes "
+                               "analyses...") +
+                nl + QStringLiteral("Il vous est recommandé d'effectuer une analyse en vous limitant à 1 mois de données.") +
+                nl + QStringLiteral("Voulez-vous quand même effectuer cette transmission?"),
+            platform::MsgButtons::YesNo, platform::MsgIcon::None, titre);
+        if (reponse != platform::MsgResult::Yes) {
+            Unload();
+            Data_Total::Show();
+            return;
+        }
+    }
+
+    auto &l = D().Etat_Liaison;
+    l.Duree_Transfert = static_cast<int32_t>(Fonctions::Arrondi(n * 8.0 / 5600)) + 2;
+    Hide();
+    frmConnexion &c = Connexion::Show();
+    c.Progression->setMax(static_cast<float>(l.Duree_Transfert * 8 + 0.1));
+    c.Label_Type->setText(QStringLiteral("Transmission des données de l'Pelmar ..."));
+    c.Label_Tentative->setText(Fonctions::Texte_Tentative(1));
+    c.Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(l.Duree_Transfert));
+    c.Demarrer_Timer();
+
+    const auto resultat = Fonctions_Transfert::Transfert_Periode(n, l.Duree_Transfert);
+    if (resultat == Fonctions_Transfert::Resultat::Arret)
+        return;
+    if (resultat == Fonctions_Transfert::Resultat::Echec) {
+        Connexion::Unload();
+        Unload();
+        return;
+    }
+
+    l.Top_Depart = platform::GetTickCount();
+    platform::PumpUntil([] { return D().Etat_Liaison.Arret_Demande; }, l.Top_Depart + 2500);
+    if (frmConnexion *fen = Connexion::Instance()) {
+        fen->Arreter_Timer();
+        fen->Unload();
+    }
+
+    const auto &s = D().Date_Selection;
+    D().Periode_Chargee = {s.Jour_Debut_Selection,
+                           s.Mois_Debut_Selection,
+                           static_cast<int16_t>(s.Annee_Debut_Selection + 2000),
+                           s.Jour_Fin_Selection,
+                           s.Mois_Fin_Selection,
+                           static_cast<int16_t>(s.Annee_Fin_Selection + 2000)};
+    D().Donnees_Chargees = true;
+    frmMain *m = frmMain::Instance();
+    if (m)
+        m->setSaveEnabled(true);
+
+    const QString &type = D().Type_Analyse;
+    if (type == Declaration::Vue_Graphique) {
+        // The graph window takes a while to draw: the main window waits under the hourglass.
+        if (m) {
+            m->setEnabled(false);
+            m->setCursor(Qt::WaitCursor);
+        }
+        Hide();
+        if (!Routes::Ouvrir_Vue(QStringLiteral("frmGraphique")) && m) {
+            m->setEnabled(true);
+            m->unsetCursor();
+        }
+    } else if (type == Declaration::Vue_Leq) {
+        Routes::Ouvrir_Vue(QStringLiteral("frmTableau_Leq"));
+    } else if (type == Declaration::Vue_Evenements) {
+        Routes::Ouvrir_Vue(QStringLiteral("frmEvenements"));
+    } else if (type == Declaration::Vue_Parametres) {
+        Routes::Ouvrir_Vue(QStringLiteral("frmParametres"));
+    }
+    Unload();
+}

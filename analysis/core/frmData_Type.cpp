@@ -1,0 +1,306 @@
+#include "analysis/core/frmData_Type.h"
+
+#include "analysis/core/Declaration.h"
+#include "analysis/core/Fonctions.h"
+#include "analysis/core/Fonctions_Transfert_Total.h"
+#include "analysis/core/Routes.h"
+#include "analysis/core/frmConnexion.h"
+#include "analysis/core/frmData_Total.h"
+#include "analysis/core/frmMain.h"
+#include "platform/common_dialog.h"
+#include "platform/message_box.h"
+#include "platform/twips.h"
+
+#include <QEvent>
+#include <QFrame>
+
+using Declaration::D;
+using platform::MsgBox;
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+const QString kExtension = QStringLiteral("pelmar");
+
+QRadioButton *option(QWidget *parent, const QString &text, int l, int t, int w, int h)
+{
+    auto *o = new QRadioButton(text, parent);
+    platform::PlaceTwips(o, l, t, w, h);
+    return o;
+}
+
+void ligneGrise(QWidget *parent, int top)
+{
+    auto *ligne = new QFrame(parent);
+    ligne->setFrameShape(QFrame::HLine);
+    ligne->setFrameShadow(QFrame::Sunken);
+    platform::PlaceTwips(ligne, 120, top, 4605, 30);
+}
+
+void Ouvrir_Suivante_Tenues()
+{
+    const QString &type = D().Type_Analyse;
+    if (type == Declaration::Vue_Parametres)
+        Routes::Ouvrir_Vue(QStringLiteral("frmParametres"));
+    else if (type == Declaration::Vue_Graphique)
+        Routes::Ouvrir_Vue(QStringLiteral("frmInGraphique_Old"));
+    else
+        Routes::Ouvrir_Vue(QStringLiteral("frmInTableau_Old"));
+}
+
+} // namespace
+
+QString Texte_Periode_Chargee()
+{
+    const auto &p = D().Periode_Chargee;
+    return QStringLiteral("Données du %1 %2 %3 au %4 %5 %6")
+        .arg(p.Jour_Debut)
+        .arg(Fonctions::Nom_Mois(p.Mois_Debut))
+        .arg(p.Annee_Debut)
+        .arg(p.Jour_Fin)
+        .arg(Fonctions::Nom_Mois(p.Mois_Fin))
+        .arg(p.Annee_Fin);
+}
+
+bool Extension_Sauvegarde(const QString &nom)
+{
+    return nom.size() >= kExtension.size() && nom.right(kExtension.size()) == kExtension;
+}
+
+namespace Routes {
+
+void Ouvrir_Data_Type()
+{
+    Data_Type::Unload();
+    Data_Type::Show();
+}
+
+} // namespace Routes
+
+frmData_Type::frmData_Type()
+{
+    setWindowTitle(QStringLiteral("Sélection du type de données"));
+    setFont(QFont(QStringLiteral("Arial")));
+    setClientSizeTwips(5115, 3450);
+    platform::SetBackground(this, platform::FormBackground());
+
+    Frame1 = new QGroupBox(this);
+    platform::PlaceTwips(Frame1, 120, 90, 4845, 2805);
+    Option_New_Transfert =
+        option(Frame1, QStringLiteral("Nouvelles Données  (Transfert des données de l'Pelmar)"), 960, 390, 2895, 375);
+    Option_Last_Data = option(Frame1, QStringLiteral("Dernières données utilisées"), 960, 1200, 2595, 225);
+    Label_Date = new QLabel(Frame1);
+    Label_Date->setAlignment(Qt::AlignCenter);
+    platform::PlaceTwips(Label_Date, 180, 1410, 4545, 255);
+    Option_New_Save = option(Frame1, QStringLiteral("Données sauvegardées"), 960, 1920, 2175, 210);
+    Text_Save_Data = new QLineEdit(Frame1);
+    Text_Save_Data->setReadOnly(true);
+    platform::PlaceTwips(Text_Save_Data, 210, 2280, 4125, 315);
+    Cmd_Search = new QPushButton(QStringLiteral("..."), Frame1);
+    platform::PlaceTwips(Cmd_Search, 4350, 2280, 345, 315);
+    Check_Transfert_All = new QCheckBox(QStringLiteral("Transfert de toute La mémoire."), Frame1);
+    platform::PlaceTwips(Check_Transfert_All, 960, 60, 3000, 255);
+    Check_Transfert_All->setVisible(false);
+    ligneGrise(Frame1, 960);
+    ligneGrise(Frame1, 1770);
+
+    Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
+    platform::PlaceTwips(Cmd_Ok, 2580, 3000, 1095, 375);
+    Cmd_Annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    platform::PlaceTwips(Cmd_Annuler, 3870, 3000, 1095, 375);
+
+    // Any option chosen, by hand or by the load, makes Ok available.
+    for (QRadioButton *o : {Option_New_Transfert, Option_Last_Data, Option_New_Save}) {
+        connect(o, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                Cmd_Ok->setEnabled(true);
+        });
+    }
+    Option_New_Transfert->installEventFilter(this);
+    Option_Last_Data->installEventFilter(this);
+    connect(Cmd_Ok, &QPushButton::clicked, this, &frmData_Type::Cmd_Ok_Click);
+    connect(Cmd_Annuler, &QPushButton::clicked, this, &frmData_Type::Cmd_Annuler_Click);
+    connect(Cmd_Search, &QPushButton::clicked, this, &frmData_Type::Cmd_Search_Click);
+    setTabOrder(Cmd_Annuler, Option_New_Transfert);
+    setTabOrder(Option_New_Transfert, Option_Last_Data);
+    setTabOrder(Option_Last_Data, Option_New_Save);
+    setTabOrder(Option_New_Save, Cmd_Ok);
+    setTabOrder(Cmd_Ok, Text_Save_Data);
+    setTabOrder(Text_Save_Data, Cmd_Search);
+}
+
+void frmData_Type::Form_Load()
+{
+    Fonctions::Fermer_Fenetres();
+    D().Ouvert.Ouvert_Data_Type = true;
+    Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Data_Type, this);
+    setLeftTwips(0);
+    Frame1->setTitle(QStringLiteral("Sélectionnez le type de données pour le ") + D().Type_Analyse);
+    Cmd_Ok->setEnabled(false);
+    Text_Save_Data->clear();
+    Option_New_Transfert->setEnabled(D().Etat_Liaison.Port_COM != 0);
+    if (D().Donnees_Chargees) {
+        platform::PlaceTwips(Option_Last_Data, 960, 1200 - 60, 2595, 225);
+        Label_Date->setText(Texte_Periode_Chargee());
+        Option_Last_Data->setEnabled(true);
+        Option_Last_Data->setChecked(true);
+    } else {
+        Option_Last_Data->setEnabled(false);
+        Option_Last_Data->setChecked(false);
+        Label_Date->clear();
+    }
+    if (!Option_Last_Data->isEnabled() && !Option_New_Transfert->isEnabled())
+        Option_New_Save->setChecked(true);
+}
+
+void frmData_Type::Form_Unload()
+{
+    D().Ouvert.Ouvert_Data_Type = false;
+}
+
+bool frmData_Type::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto *o = qobject_cast<QRadioButton *>(watched);
+        if (o && o->isEnabled() && (o == Option_New_Transfert || o == Option_Last_Data)) {
+            o->setChecked(true);
+            Cmd_Ok->setEnabled(true);
+            Cmd_Ok_Click();
+            return true;
+        }
+    }
+    return platform::Form::eventFilter(watched, event);
+}
+
+void frmData_Type::Cmd_Search_Click()
+{
+    Option_New_Save->setChecked(true);
+    const auto nom = platform::ShowFileDialog(
+        {platform::FileDialogMode::Open, QString(), QStringLiteral("Sauvegarde Pelmar (*.pelmar)|*.pelmar")});
+    if (nom && Extension_Sauvegarde(*nom))
+        Text_Save_Data->setText(*nom);
+    else
+        Text_Save_Data->clear();
+}
+
+void frmData_Type::Cmd_Annuler_Click()
+{
+    Unload();
+}
+
+void frmData_Type::Cmd_Ok_Click()
+{
+    if (Option_New_Transfert->isChecked()) {
+        if (Check_Transfert_All->isChecked() && D().Type_Analyse != Declaration::Vue_Parametres)
+            Route_Memoire_Totale();
+        else
+            Route_Nouveau_Transfert();
+    } else if (Option_Last_Data->isChecked()) {
+        Route_Donnees_Tenues();
+    } else if (Option_New_Save->isChecked()) {
+        Route_Sauvegarde();
+    }
+}
+
+void frmData_Type::Route_Nouveau_Transfert()
+{
+    Hide();
+    Fonctions::Lecture_Parametres();
+    if (D().Etat_Liaison.Arret_Demande)
+        return;
+    const auto modele = D().Parametres_Afficheur.Modele_Afficheur;
+    // The model is only known when the parameter read succeeded.
+    if (D().Etat_Liaison.Connexion_Reussie && (modele == 15 || modele == 30)) {
+        MsgBox(QStringLiteral("Il est impossible avec ce logiciel de récupérer les données d'un Dorva %1. "
+                              "Veuillez ouvrir le bon logiciel pour récupérer les données !!!")
+                   .arg(modele),
+               MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Impossible de récupérer les données !!!"));
+        Connexion::Unload();
+        Unload();
+        return;
+    }
+    if (!D().Etat_Liaison.Connexion_Reussie) {
+        Connexion::Unload();
+        return;
+    }
+    Fonctions::Lecture_Index_Memoire(false);
+    if (D().Etat_Liaison.Arret_Demande)
+        return;
+    if (!D().Etat_Liaison.Lecture_Index_Reussie) {
+        Connexion::Unload();
+        Unload();
+        return;
+    }
+    const QString &type = D().Type_Analyse;
+    if (type == Declaration::Vue_Parametres) {
+        Routes::Ouvrir_Vue(QStringLiteral("frmParametres"));
+        return;
+    }
+    // A calendar cannot show dates that are not real: say so instead of opening it.
+    if (const QString erreur = Fonctions::Erreur_Index_Memoire(); !erreur.isEmpty()) {
+        Fonctions::Message_Reponse_Erronee(erreur);
+        Unload();
+        return;
+    }
+    if (type == Declaration::Vue_Graphique)
+        Routes::Ouvrir_Vue(QStringLiteral("frmData_Total_Graph"));
+    else
+        Data_Total::Show();
+}
+
+void frmData_Type::Route_Memoire_Totale()
+{
+    const auto reponse = MsgBox(QStringLiteral("Le transfert de toutes les données de l'Pelmar dure environ 15 "
+                                               "Minutes. Voulez-vous effectuer ce transfert?"),
+                                MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Confirmation de transfert"));
+    if (reponse == platform::MsgResult::Cancel)
+        return;
+    Hide();
+    Fonctions::Lecture_Parametres();
+    if (D().Etat_Liaison.Arret_Demande)
+        return;
+    if (!D().Etat_Liaison.Connexion_Reussie) {
+        Connexion::Unload();
+        return;
+    }
+    Fonctions_Transfert_Total::Transfert_Memoire();
+    if (D().Etat_Liaison.Arret_Demande)
+        return;
+    if (D().Etat_Liaison.Transfert_Reussi) {
+        if (D().Type_Analyse == Declaration::Vue_Graphique)
+            Routes::Ouvrir_Vue(QStringLiteral("frmData_Total_Graph"));
+        else
+            Data_Total::Show();
+    } else {
+        Connexion::Unload();
+        Unload();
+    }
+}
+
+void frmData_Type::Route_Donnees_Tenues()
+{
+    Ouvrir_Suivante_Tenues();
+}
+
+void frmData_Type::Route_Sauvegarde()
+{
+    if (Text_Save_Data->text().isEmpty()) {
+        MsgBox(QStringLiteral("Veuillez sélectionner un fichier SVP !!!"), MsgButtons::Ok, MsgIcon::Information,
+               QStringLiteral("Aucun fichier sélectionné !!!"));
+        return;
+    }
+    // Kept aside: a file that cannot be read must leave the held data as they were, flag included.
+    const bool tenues = D().Donnees_Chargees;
+    D().Donnees_Chargees = false;
+    Hide();
+    if (Routes::Ouvrir_Sauvegarde(Text_Save_Data->text())) {
+        if (frmMain *m = frmMain::Instance())
+            m->setSaveEnabled(false);
+        Ouvrir_Suivante_Tenues();
+        Unload();
+    } else {
+        D().Donnees_Chargees = tenues;
+        Show();
+    }
+}

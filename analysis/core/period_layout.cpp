@@ -1,0 +1,54 @@
+#include "analysis/core/period_layout.h"
+
+#include "platform/twips.h"
+
+#include <QFrame>
+
+namespace period_layout {
+
+QLabel *Titre(QWidget *parent, const QString &text, int top, int width)
+{
+    auto *l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignCenter);
+    platform::PlaceTwips(l, 120, top, width, 225);
+    return l;
+}
+
+QLabel *Texte(QWidget *parent, const QString &text, int left, int top, int width, int height)
+{
+    auto *l = new QLabel(text, parent);
+    platform::PlaceTwips(l, left, top, width, height);
+    return l;
+}
+
+static void trait(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *f = new QFrame(parent);
+    f->setFrameShape(width > height ? QFrame::HLine : QFrame::VLine);
+    f->setFrameShadow(QFrame::Plain);
+    platform::PlaceTwips(f, left, top, width, height);
+}
+
+std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions)
+{
+    std::vector<QLabel *> valeurs;
+    for (int i = 0; i < captions.size(); ++i) {
+        const int y = top + 360 * i;
+        Texte(parent, captions[i], 120, y, 3135, 225);
+        QLabel *v = Texte(parent, QString(), 3390, y, 3195, 225);
+        v->setAlignment(Qt::AlignCenter);
+        valeurs.push_back(v);
+        trait(parent, 60, y - 75, 6615, 15);
+    }
+    const int bas = top + 360 * static_cast<int>(captions.size()) - 75;
+    trait(parent, 60, bas, 6615, 15);
+    trait(parent, 60, top - 75, 15, bas - top + 90);
+    trait(parent, 3300, top - 75, 15, bas - top + 90);
+    trait(parent, 6660, top - 75, 15, bas - top + 90);
+    return valeurs;
+}
+
+} // namespace period_layout
