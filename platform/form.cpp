@@ -33,9 +33,9 @@ void SetBackground(QWidget *w, const QColor &colour)
     w->setAutoFillBackground(true);
 }
 
-Form::Form(bool mdiChild) : m_mdiChild(mdiChild)
+Form::Form(Kind kind) : m_mdiChild(kind == Kind::MdiChild)
 {
-    if (!m_mdiChild && MdiArea())
+    if (kind == Kind::Owned && MdiArea())
         setParent(MdiArea()->window(), Qt::Window);
 }
 

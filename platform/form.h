@@ -18,8 +18,11 @@ class Form : public QWidget
 {
     Q_OBJECT
 public:
-    // A form that is not an MDI child is a window of its own, owned by the main window.
-    explicit Form(bool mdiChild = true);
+    // MdiChild: inside the main window's area. Owned: a window of its own above the main window,
+    // disabled with it. Independent: a window of its own that stays usable while the main window
+    // is disabled (the windows that disable it to behave as modal ones).
+    enum class Kind { MdiChild, Owned, Independent };
+    explicit Form(Kind kind = Kind::MdiChild);
 
     // Makes the window visible (inside the MDI area when it is a child).
     void Show();

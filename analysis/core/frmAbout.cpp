@@ -18,7 +18,7 @@ QLabel *label(QWidget *parent, int l, int t, int w, int h)
 
 } // namespace
 
-frmAbout::frmAbout() : platform::Form(false)
+frmAbout::frmAbout() : platform::Form(platform::Form::Kind::Independent)
 {
     setWindowTitle(QStringLiteral("A Propos de Velquin Analyser"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);

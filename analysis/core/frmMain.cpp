@@ -115,13 +115,16 @@ bool frmMain::SaveEnabled() const
     return mnuSave->menuAction()->isEnabled();
 }
 
+// The menu widget is disabled too: otherwise re-enabling the main window re-enables the entry.
 void frmMain::setSaveEnabled(bool on)
 {
+    mnuSave->setEnabled(on);
     mnuSave->menuAction()->setEnabled(on);
 }
 
 void frmMain::setAnalyseEnabled(bool on)
 {
+    mnuAnalyse->setEnabled(on);
     mnuAnalyse->menuAction()->setEnabled(on);
 }
 
@@ -179,6 +182,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     Fonctions::Fermer_Fenetres();
+    About::Unload();
     Zone->closeAllSubWindows();
     for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isWindow())

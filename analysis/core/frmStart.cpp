@@ -25,7 +25,7 @@ QLabel *texteBlanc(QWidget *parent, const QString &text, int points)
 
 } // namespace
 
-frmStart::frmStart() : platform::Form(false)
+frmStart::frmStart() : platform::Form(platform::Form::Kind::Owned)
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Velquin Analyser"));
