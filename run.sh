@@ -24,9 +24,11 @@ test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 4
     ;;
 bench)
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPANELS_BUILD_TESTS=OFF -DPANELS_BUILD_BENCH=ON
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPANELS_BUILD_BENCH=ON
     cmake --build build-bench --parallel
-    for b in build-bench/bench/bench_*; do "$b"; done
+    for b in build-bench/bench/bench_*; do
+        if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
+    done
     ;;
 run)
     cmake -S . -B build -G Ninja
