@@ -39,8 +39,8 @@ std::vector<panelsim::Record> recordsUpToNow(int days)
     first.tm_isdst = -1;
     std::mktime(&first); // normalises the day across month and year ends
     const int minutes = (days - 1) * 1440 + local.tm_hour * 60 + local.tm_min + 1;
-    const auto measurements = panelsim::makeRecords(first.tm_mday, first.tm_mon + 1, first.tm_year + 1900, 0,
-                                                    0, minutes);
+    const auto measurements =
+        panelsim::makeRecords(first.tm_mday, first.tm_mon + 1, first.tm_year + 1900, 0, 0, minutes);
     std::vector<panelsim::Record> records;
     for (const auto &r : measurements) {
         const int day = r[2], month = r[3], year = r[4] + 2000;
@@ -81,11 +81,15 @@ int main(int argc, char **argv)
         }
     }
     if (days < 1 || days * 1500 > static_cast<int>(panelsim::RingSize / 8)) {
-        std::cerr << "panel_simulator: --days must be between 1 and " << panelsim::RingSize / 8 / 1500 << "\n";
+        std::cerr << "panel_simulator: --days must be between 1 and " << panelsim::RingSize / 8 / 1500
+                  << "\n";
         return 2;
     }
 
-    // Blocked before the simulator's thread starts, so that only sigwait below sees them.
+    // Blocked before the simulator's thread starts, so that only sigwait below sees them. A shell that
+    // starts us in the background ignores SIGINT for us, and an ignored signal never reaches sigwait.
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);

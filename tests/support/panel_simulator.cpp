@@ -56,7 +56,10 @@ uint32_t advance(uint32_t address, uint64_t bytes)
 }
 
 // Whole-day ordering key; works on raw bytes whether or not they form a real date.
-int dayKey(uint8_t day, uint8_t month, uint8_t year) { return year * 10000 + month * 100 + day; }
+int dayKey(uint8_t day, uint8_t month, uint8_t year)
+{
+    return year * 10000 + month * 100 + day;
+}
 
 bool plausibleDate(const uint8_t *record)
 {
@@ -80,9 +83,9 @@ std::array<uint8_t, 24> panelName(const std::string &text)
 {
     // Two-byte UTF-8 sequences of the accented letters the panel has, with their panel codes.
     static const std::pair<const char *, uint8_t> accented[] = {
-        {"ü", 129}, {"é", 130}, {"â", 131}, {"ä", 132}, {"à", 133}, {"ç", 135}, {"ê", 136},
-        {"ë", 137}, {"è", 138}, {"ï", 139}, {"î", 140}, {"ì", 141}, {"ô", 147}, {"ö", 148},
-        {"ò", 149}, {"û", 150}, {"ù", 151}, {"²", 253}};
+        {"ü", 129}, {"é", 130}, {"â", 131}, {"ä", 132}, {"à", 133}, {"ç", 135},
+        {"ê", 136}, {"ë", 137}, {"è", 138}, {"ï", 139}, {"î", 140}, {"ì", 141},
+        {"ô", 147}, {"ö", 148}, {"ò", 149}, {"û", 150}, {"ù", 151}, {"²", 253}};
     std::array<uint8_t, 24> codes;
     codes.fill(32);
     size_t n = 0;
@@ -257,8 +260,8 @@ void PanelSimulator::Impl::handle(const Frame &frame)
         break;
     case cmd::Parameters: {
         const auto &s = settings;
-        const uint8_t head[10] = {s.offsetByte,     s.centre,          s.basGauche,        s.basDroite,
-                                  s.modeLuminosite, s.typeLuminosite,  s.valeurLuminosite, s.niveauAlarme,
+        const uint8_t head[10] = {s.offsetByte,     s.centre,         s.basGauche,        s.basDroite,
+                                  s.modeLuminosite, s.typeLuminosite, s.valeurLuminosite, s.niveauAlarme,
                                   s.versionMajeure, s.versionMineure};
         for (int i = 0; i < 10; ++i)
             addFrame(out, 0x01 + i, head[i]);
@@ -374,9 +377,8 @@ int PanelSimulator::Impl::nextTimeoutMs(bool &wantWrite)
         wantWrite = true;
         return -1;
     }
-    const auto due = now < p.notBefore
-                         ? p.notBefore
-                         : *p.startedAt + PaceTick * ((now - *p.startedAt) / PaceTick + 1);
+    const auto due =
+        now < p.notBefore ? p.notBefore : *p.startedAt + PaceTick * ((now - *p.startedAt) / PaceTick + 1);
     return static_cast<int>(std::chrono::ceil<milliseconds>(due - now).count());
 }
 
@@ -456,22 +458,16 @@ PanelSimulator::~PanelSimulator()
 {
     d->stopping = true;
     const char byte = 0;
-    [[maybe_unused]] const ssize_t ignored = ::write(d->wakeWrite, &byte, 1);
+    [[maybe_unused]] const ssize_t ignored = ::write(d->wakeWrite, &byte, 1); // wakes the poll
     d->worker.join();
     for (int fd : {d->master, d->slave, d->wakeRead, d->wakeWrite})
         ::close(fd);
 }
 
-// Setters wake the worker: a change of fault or pacing can change when the next byte is due.
-namespace {
-void wake(int fd)
+std::string PanelSimulator::path() const
 {
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t ignored = ::write(fd, &byte, 1);
+    return d->slavePath;
 }
-} // namespace
-
-std::string PanelSimulator::path() const { return d->slavePath; }
 
 void PanelSimulator::setSettings(const PanelSettings &settings)
 {
@@ -530,8 +526,8 @@ void PanelSimulator::setMemoryIndex(uint8_t firstDay, uint8_t firstMonth, uint8_
                                     uint8_t lastMonth, uint8_t lastYear, uint32_t firstAddress,
                                     uint32_t lastAddress)
 {
-    setMemoryIndex(
-        MemoryIndex{firstDay, firstMonth, firstYear, lastDay, lastMonth, lastYear, firstAddress, lastAddress});
+    setMemoryIndex(MemoryIndex{firstDay, firstMonth, firstYear, lastDay, lastMonth, lastYear, firstAddress,
+                               lastAddress});
 }
 
 void PanelSimulator::clearMemoryIndexOverride()
@@ -548,12 +544,9 @@ MemoryIndex PanelSimulator::memoryIndex() const
 
 void PanelSimulator::setFault(Fault fault, int param)
 {
-    {
-        std::lock_guard lock(d->mutex);
-        d->fault = fault;
-        d->faultParam = param;
-    }
-    wake(d->wakeWrite);
+    std::lock_guard lock(d->mutex);
+    d->fault = fault;
+    d->faultParam = param;
 }
 
 void PanelSimulator::setPaced(bool on)
@@ -583,8 +576,8 @@ void PanelSimulator::clearFrames()
 int PanelSimulator::framesWithCode(uint8_t code) const
 {
     std::lock_guard lock(d->mutex);
-    return static_cast<int>(
-        std::count_if(d->received.begin(), d->received.end(), [code](const Frame &f) { return f[0] == code; }));
+    return static_cast<int>(std::count_if(d->received.begin(), d->received.end(),
+                                          [code](const Frame &f) { return f[0] == code; }));
 }
 
 bool PanelSimulator::waitForFrames(size_t count, std::chrono::milliseconds timeout) const
@@ -652,9 +645,13 @@ Record stamp(Minute t)
     const int year = static_cast<int>(date.year());
     if (year < 2000 || year > 2255)
         throw std::invalid_argument("year outside 2000..2255");
-    return {static_cast<uint8_t>(time.minutes().count()), static_cast<uint8_t>(time.hours().count()),
+    return {static_cast<uint8_t>(time.minutes().count()),
+            static_cast<uint8_t>(time.hours().count()),
             static_cast<uint8_t>(static_cast<unsigned>(date.day())),
-            static_cast<uint8_t>(static_cast<unsigned>(date.month())), static_cast<uint8_t>(year - 2000), 0, 0,
+            static_cast<uint8_t>(static_cast<unsigned>(date.month())),
+            static_cast<uint8_t>(year - 2000),
+            0,
+            0,
             0};
 }
 

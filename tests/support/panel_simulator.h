@@ -37,16 +37,18 @@ inline constexpr uint8_t PeriodDownload = 0x6F;
 inline constexpr uint8_t BlockDownload = 0x84;
 } // namespace cmd
 
-struct PanelSettings { // raw bytes as the panel sends them
-    uint8_t offsetByte = 0; // tag 0x01 (bit7 sign, quarter dB)
-    uint8_t centre = 2, basGauche = 3, basDroite = 0; // tags 0x02..0x04
+// The panel's settings, as the raw bytes of its parameter answer.
+struct PanelSettings
+{
+    uint8_t offsetByte = 0;                                               // tag 0x01 (bit7 sign, quarter dB)
+    uint8_t centre = 2, basGauche = 3, basDroite = 0;                     // tags 0x02..0x04
     uint8_t modeLuminosite = 0, typeLuminosite = 0, valeurLuminosite = 8; // 0x05..0x07
-    uint8_t niveauAlarme = 85; // 0x08
+    uint8_t niveauAlarme = 85;                                            // 0x08
     uint8_t versionMajeure = 2, versionMineure = 4; // 0x09, 0x0A (major above 128 means the 40 dB variant)
     std::array<uint8_t, 8> serie{1, 2, 3, 4, 5, 6, 7, 8}; // 0x10..0x17
-    uint8_t modele = 1; // 0x1C
-    std::array<uint8_t, 24> nom; // 0x20..0x37, panel character codes
-    uint8_t heureAuto = 1, typeCapteur = 1; // 0x38, 0x39
+    uint8_t modele = 1;                                   // 0x1C
+    std::array<uint8_t, 24> nom;                          // 0x20..0x37, panel character codes
+    uint8_t heureAuto = 1, typeCapteur = 1;               // 0x38, 0x39
     PanelSettings();
 };
 
@@ -58,7 +60,8 @@ struct PanelSettings { // raw bytes as the panel sends them
 std::array<uint8_t, 24> panelName(const std::string &text);
 
 // What the memory-index request (0x60) answers; years are minus 2000.
-struct MemoryIndex {
+struct MemoryIndex
+{
     uint8_t firstDay = 0, firstMonth = 0, firstYear = 0;
     uint8_t lastDay = 0, lastMonth = 0, lastYear = 0;
     uint32_t firstAddress = 0, lastAddress = 0;
@@ -73,6 +76,13 @@ enum class Fault {
     DropMidTransfer, // downloads (0x6F, 0x84) stop after `param` bytes
 };
 
+// Answers, in the order the requests came: the probe with one frame (0x42, level); the parameters with 45
+// frames, tags 0x01..0x0A, 0x10..0x17, 0x1C, 0x20..0x39; the memory index with 12 frames 0x61..0x6C (dates
+// of the oldest and newest record, then their addresses high byte first; all zero for an empty ring); the
+// sixth date-range frame (0x66) with the same 12 frames for the first record on or after the start day and
+// the last on or before the end day (none: the asked dates and both addresses 0); the period download with
+// the raw ring bytes of the last range answered (the whole memory before any range, nothing after an empty
+// one); a block download (value 0..65) with that 64 KiB block. Other codes are recorded, not answered.
 class PanelSimulator
 {
 public:
@@ -88,8 +98,9 @@ public:
 
     // Writes the records one after another from `firstAddress` (a record address inside the ring; the
     // ring wraps from 0x44FFF8 to 0x30000) and erases everything else (0xFF). The memory index then
-    // names the first and last of them, and any index override is dropped. Throws std::invalid_argument
-    // for a bad address or more records than the ring holds.
+    // names the first and last of them; any index override and the last date range are forgotten. The
+    // date-range search walks these slots and passes over any whose date bytes are no date (erased). Throws
+    // std::invalid_argument for a bad address or more records than the ring holds.
     void setRecords(const std::vector<Record> &records, uint32_t firstAddress = RingStart);
     // Raw write into the ring (wrapping), leaving the memory index as it is.
     void setRingBytes(uint32_t address, const std::vector<uint8_t> &bytes);
@@ -104,7 +115,9 @@ public:
     MemoryIndex memoryIndex() const; // what 0x60 answers now
 
     void setFault(Fault fault, int param = 0); // one fault at a time; Fault::None clears it
-    void setPaced(bool on); // every answer leaves at 5600 bytes/s (56 bytes each 10 ms) instead of at once
+    // Answers queued from now on leave at 5600 bytes/s (56 bytes each 10 ms, on a steady clock, catching up
+    // after the reader stalls) instead of at once.
+    void setPaced(bool on);
     void setProbeLevel(uint8_t level);
 
     std::vector<Frame> frames() const; // every frame received, in order
@@ -116,8 +129,8 @@ public:
     void setFrameObserver(std::function<void(const Frame &)> observer);
 
     size_t discardedBytes() const; // bytes dropped while looking for a frame boundary
-    size_t bytesWritten() const; // answer bytes handed to the terminal so far
-    size_t pendingBytes() const; // answer bytes not yet handed to the terminal
+    size_t bytesWritten() const;   // answer bytes handed to the terminal so far
+    size_t pendingBytes() const;   // answer bytes not yet handed to the terminal
     void discardPendingOutput();
 
 private:
@@ -128,7 +141,7 @@ private:
 // One record a minute for `minutes` minutes from the given local date and time (four-digit year), with
 // real calendar arithmetic. The levels depend only on the time of the record, so two runs covering the
 // same minutes agree:
-//   1-min Leq (byte 7) = 55 + (20 from 07:00 to 21:59, else 0) + (minute * 7) % 21   -> 55..95
+//   1-min Leq (byte 7) = 55 + (20 from 07:00 to 21:59, else 0) + (minute * 13) % 21  -> 55..95
 //   peak      (byte 8) = 1-min Leq + 8 + minute % 5
 //   byte 6: minute % 10 == 0 -> 10-min Leq = mean of the 1-min Leq of this minute and the 9 before;
 //           otherwise        -> 5-min Leq + 128 = mean of this minute and the 4 before, plus 128.
