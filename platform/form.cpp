@@ -1,7 +1,9 @@
 #include "platform/form.h"
 #include "platform/twips.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QPalette>
 
 namespace platform {
@@ -31,6 +33,29 @@ void SetBackground(QWidget *w, const QColor &colour)
     p.setColor(QPalette::Window, colour);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+void FitWidth(QWidget *w)
+{
+    QWidget *parent = w->parentWidget();
+    const int wanted = w->sizeHint().width();
+    if (!parent || wanted <= w->width())
+        return;
+    const int room = parent->width() - w->x() - 4;
+    w->resize(qMax(w->width(), qMin(wanted, room)), w->height());
+    // A caption still too long for a control two lines high goes on two lines, broken at a blank.
+    auto *button = qobject_cast<QAbstractButton *>(w);
+    const QFontMetrics fm(w->font());
+    if (!button || wanted <= room || w->height() < 2 * fm.height())
+        return;
+    const QString text = button->text();
+    const int textRoom = room - (wanted - fm.horizontalAdvance(text));
+    for (qsizetype i = text.size() - 1; i > 0; --i) {
+        if (text[i] == QLatin1Char(' ') && fm.horizontalAdvance(text.left(i)) <= textRoom) {
+            button->setText(text.left(i) + QLatin1Char('\n') + text.mid(i + 1));
+            return;
+        }
+    }
 }
 
 Form::Form(Kind kind) : m_mdiChild(kind == Kind::MdiChild)

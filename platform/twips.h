@@ -22,6 +22,10 @@ inline void PlaceTwips(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(TwipsRect(left, top, width, height));
 }
 
+// Widens a caption-bearing control (label, option, check box) to show its whole text, as far as
+// its parent leaves room: the layouts were drawn for narrower system fonts.
+void FitWidth(QWidget *w);
+
 // Background of every window but the main one.
 inline QColor FormBackground() { return QColor(197, 207, 237); }
 

@@ -1,11 +1,16 @@
 // Velquin_Analyser_Pelmar_v2-4: the analysis program.
 #include "analysis/core/frmMain.h"
 
+#include "platform/pictures.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The windows are laid out in twips for an 8-point Arial (Liberation Sans where Arial is absent).
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    QApplication::setWindowIcon(QIcon(platform::LoadPicture(QStringLiteral("Logo Velquin.bmp"))));
     frmMain fenetre;
     fenetre.Form_Load();
     if (!fenetre.isVisible())

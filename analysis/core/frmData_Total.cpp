@@ -42,6 +42,9 @@ frmData_Total::frmData_Total()
     platform::PlaceTwips(MonthView_End, 3660, 2910, 2670, 2460);
     for (QCalendarWidget *c : {MonthView_Start, MonthView_End}) {
         c->setGridVisible(true);
+        c->setLocale(QLocale(QLocale::French, QLocale::France));
+        c->setFirstDayOfWeek(Qt::Monday);
+        c->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
         c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     }
 

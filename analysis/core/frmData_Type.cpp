@@ -102,6 +102,9 @@ frmData_Type::frmData_Type()
     Check_Transfert_All = new QCheckBox(QStringLiteral("Transfert de toute La mémoire."), Frame1);
     platform::PlaceTwips(Check_Transfert_All, 960, 60, 3000, 255);
     Check_Transfert_All->setVisible(false);
+    for (QWidget *w : {static_cast<QWidget *>(Option_New_Transfert), static_cast<QWidget *>(Option_Last_Data),
+                       static_cast<QWidget *>(Option_New_Save)})
+        platform::FitWidth(w);
     ligneGrise(Frame1, 960);
     ligneGrise(Frame1, 1770);
 
@@ -141,7 +144,7 @@ void frmData_Type::Form_Load()
     Text_Save_Data->clear();
     Option_New_Transfert->setEnabled(D().Etat_Liaison.Port_COM != 0);
     if (D().Donnees_Chargees) {
-        platform::PlaceTwips(Option_Last_Data, 960, 1200 - 60, 2595, 225);
+        Option_Last_Data->move(Option_Last_Data->x(), platform::Px(1200 - 60));
         Label_Date->setText(Texte_Periode_Chargee());
         Option_Last_Data->setEnabled(true);
         Option_Last_Data->setChecked(true);
