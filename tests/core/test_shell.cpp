@@ -2,6 +2,7 @@
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/frmAbout.h"
 #include "analysis/core/frmConnexion.h"
+#include "analysis/core/frmData_Type.h"
 #include "analysis/core/frmMain.h"
 #include "analysis/core/frmPort.h"
 #include "platform/serial_control.h"
@@ -123,6 +124,25 @@ TEST_F(Shell, PortThatCanNoLongerBeOpenedIsDropped)
     p.Cmd_Ok_Click();
     EXPECT_EQ(D().Etat_Liaison.Port_COM, 6);
     EXPECT_EQ(main->windowTitle(), frmMain::Caption_Choisi(6));
+}
+
+TEST_F(Shell, AnalyseItemReopensTheDataSourceDialogForItsView)
+{
+    main->mnuTableau_Leq->trigger();
+    frmData_Type *premier = Data_Type::Instance();
+    ASSERT_NE(premier, nullptr);
+    EXPECT_EQ(D().Type_Analyse, QStringLiteral("Tableau Leq"));
+    main->mnuTableau_Evenements->trigger();
+    frmData_Type *second = Data_Type::Instance();
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, premier);
+    EXPECT_EQ(D().Type_Analyse, QStringLiteral("Tableau Evénements"));
+    EXPECT_EQ(second->Frame1->title(), QStringLiteral("Sélectionnez le type de données pour le Tableau Evénements"));
+    main->mnuTableau_Parametres->trigger();
+    EXPECT_EQ(D().Type_Analyse, QStringLiteral("Parametres"));
+    main->mnuGraphique->trigger();
+    EXPECT_EQ(D().Type_Analyse, QStringLiteral("Graphique Leq"));
+    EXPECT_TRUE(D().Ouvert.Ouvert_Data_Type);
 }
 
 TEST_F(Shell, AboutWindowActsModal)
