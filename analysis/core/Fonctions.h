@@ -55,6 +55,12 @@ void Detection_Port();
 void Lecture_Parametres();
 void Lecture_Index_Memoire(bool mode_periode);
 
+// Whether the program is closing: every wait ends at its next turn.
+bool Arret();
+// Waits `ms` ticks from a new Top_Depart while window events run; with `avec_arret` the stop flag
+// ends it early.
+void Attendre(qint64 ms, bool avec_arret);
+
 // Attempt label of the progress window: "Tentative de Connexion n / 3.".
 QString Texte_Tentative(int tentative);
 
@@ -94,6 +100,8 @@ int32_t Estimation_Temps(double n);
 // Extra wait of the date-range request, in ms, clamped to 0..Quantite_Maximale.
 int16_t Calcul_Quantite_Donnees(int32_t a, int32_t b);
 
+// At least two digits: "07", "12", "125".
+QString Deux_Chiffres(int32_t n);
 // "07", "02 Min. 05"
 QString Chiffre_Duree(int32_t secondes);
 // "07 Sec.", "02 Min. 05 Sec."

@@ -49,7 +49,7 @@ int16_t Calcul_Quantite_Donnees(int32_t a, int32_t b)
     return static_cast<int16_t>(q);
 }
 
-static QString deuxChiffres(int32_t n)
+QString Deux_Chiffres(int32_t n)
 {
     return n < 10 && n >= 0 ? QStringLiteral("0%1").arg(n) : QString::number(n);
 }
@@ -57,8 +57,8 @@ static QString deuxChiffres(int32_t n)
 QString Chiffre_Duree(int32_t secondes)
 {
     if (secondes < 60)
-        return deuxChiffres(secondes);
-    return deuxChiffres(secondes / 60) + QStringLiteral(" Min. ") + deuxChiffres(secondes % 60);
+        return Deux_Chiffres(secondes);
+    return Deux_Chiffres(secondes / 60) + QStringLiteral(" Min. ") + Deux_Chiffres(secondes % 60);
 }
 
 QString Texte_Duree(int32_t secondes)

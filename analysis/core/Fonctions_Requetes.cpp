@@ -18,19 +18,6 @@ constexpr int kAttentesCourtesMax = 10;  // short parameter answers tolerated be
 constexpr int kAttente18OctetsMs = 2000; // bound on the wait for a full index answer
 constexpr int kSondeMs = 250;            // probe answer window of the start-up scan
 
-bool arret()
-{
-    return D().Etat_Liaison.Arret_Demande;
-}
-
-// Waits `ms` ticks from Top_Depart, pumping events; `avec_arret` lets the stop flag end it.
-void Attendre(qint64 ms, bool avec_arret)
-{
-    auto &l = D().Etat_Liaison;
-    l.Top_Depart = GetTickCount();
-    platform::PumpUntil([&] { return avec_arret && arret(); }, l.Top_Depart + ms);
-}
-
 void Entre_Trames()
 {
     platform::DoEvents();
@@ -49,6 +36,18 @@ void Lire_Et_Decoder(bool mode_periode)
 
 } // namespace
 
+bool Arret()
+{
+    return D().Etat_Liaison.Arret_Demande;
+}
+
+void Attendre(qint64 ms, bool avec_arret)
+{
+    auto &l = D().Etat_Liaison;
+    l.Top_Depart = GetTickCount();
+    platform::PumpUntil([&] { return avec_arret && Arret(); }, l.Top_Depart + ms);
+}
+
 QString Texte_Tentative(int tentative)
 {
     return QStringLiteral("Tentative de Connexion %1 / 3.").arg(tentative);
@@ -66,7 +65,7 @@ void Detection_Port()
     l.Afficheur_Detecte = false;
     Ouverture_Detection();
     auto &com = MSComm1();
-    for (int port = 1; port <= 16 && !arret(); ++port) {
+    for (int port = 1; port <= 16 && !Arret(); ++port) {
         com.setCommPort(port);
         if (!com.setPortOpen(true))
             continue;
@@ -97,7 +96,7 @@ void Lecture_Parametres()
         if (ouvert)
             Envoi_Commande(Demande_Parametres, 0);
         Attendre(500, true);
-        if (arret()) {
+        if (Arret()) {
             Fermeture_Port();
             return;
         }
@@ -175,7 +174,7 @@ void Lecture_Index_Memoire(bool mode_periode)
                 Envoi_Commande(Demande_Index_Memoire, D().Type_Analyse == Declaration::Vue_Graphique ? 1 : 0);
         }
         Attendre(5000 + l.Quantite_Donnees, true);
-        if (arret()) {
+        if (Arret()) {
             Fermeture_Port();
             return;
         }
@@ -183,9 +182,9 @@ void Lecture_Index_Memoire(bool mode_periode)
         bool complet = false;
         if (ouvert && com.InBufferCount() > 0) {
             // The whole answer is 36 bytes; 18 is enough to begin, and it must come in time.
-            platform::PumpUntil([&] { return arret() || com.InBufferCount() >= 18; },
+            platform::PumpUntil([&] { return Arret() || com.InBufferCount() >= 18; },
                                 GetTickCount() + kAttente18OctetsMs);
-            if (arret()) {
+            if (Arret()) {
                 Fermeture_Port();
                 return;
             }

@@ -15,22 +15,12 @@ namespace {
 constexpr int kTentatives = 3;
 constexpr int kAttenteReponseMs = 2500;
 
-bool arret()
-{
-    return D().Etat_Liaison.Arret_Demande;
-}
-
 bool Enregistrement_Efface(const char *octets)
 {
     for (int c = 0; c < 8; ++c)
         if (static_cast<uint8_t>(octets[c]) != 255)
             return false;
     return true;
-}
-
-QString deuxChiffres(int32_t n)
-{
-    return n < 10 ? QStringLiteral("0%1").arg(n) : QString::number(n);
 }
 
 } // namespace
@@ -67,9 +57,8 @@ Resultat Transfert_Periode(int32_t n, int32_t duree)
         const bool ouvert = Fonctions::Ouverture_Echange();
         if (ouvert)
             Fonctions::Envoi_Commande(Fonctions::Demande_Transfert_Periode, 0);
-        l.Top_Depart = GetTickCount();
-        platform::PumpUntil([] { return arret(); }, l.Top_Depart + kAttenteReponseMs);
-        if (arret()) {
+        Fonctions::Attendre(kAttenteReponseMs, true);
+        if (Fonctions::Arret()) {
             Fonctions::Fermeture_Port();
             return Resultat::Arret;
         }
@@ -84,7 +73,7 @@ Resultat Transfert_Periode(int32_t n, int32_t duree)
         if (frmConnexion *c = fen()) {
             c->Label_Tentative->setText(Fonctions::Texte_Tentative(l.Tentative));
             c->Progression->setValue(c->Progression->Min());
-            c->Label_Time->setText(QStringLiteral("Temps de transfert restant = ") + deuxChiffres(duree) +
+            c->Label_Time->setText(QStringLiteral("Temps de transfert restant = ") + Fonctions::Deux_Chiffres(duree) +
                                    QStringLiteral(" sec."));
             c->Demarrer_Timer();
         }
@@ -99,9 +88,9 @@ Resultat Transfert_Periode(int32_t n, int32_t duree)
     l.Compteur_Octets = 0;
     qint64 dernier_octet = GetTickCount();
     while (recus.size() < attendus) {
-        platform::PumpUntil([&] { return arret() || com.InBufferCount() > 0; },
+        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0; },
                             dernier_octet + Delai_Silence_Ms);
-        if (arret()) {
+        if (Fonctions::Arret()) {
             Fonctions::Fermeture_Port();
             return Resultat::Arret;
         }

@@ -19,18 +19,6 @@ constexpr int kAttenteRequeteMs = 1000;
 constexpr int kAttenteEntreBlocsMs = 500;
 constexpr int kChienDeGardeMs = 12500; // a block whose bytes stop is asked again
 
-bool arret()
-{
-    return D().Etat_Liaison.Arret_Demande;
-}
-
-void Attendre(int ms, bool avec_arret)
-{
-    auto &l = D().Etat_Liaison;
-    l.Top_Depart = GetTickCount();
-    platform::PumpUntil([&] { return avec_arret && arret(); }, l.Top_Depart + ms);
-}
-
 void Texte_Restant()
 {
     const auto &l = D().Etat_Liaison;
@@ -54,7 +42,7 @@ Bloc Recevoir_Bloc(int bloc)
     if (frmConnexion *c = Connexion::Instance())
         c->Label_Tentative->setText(QStringLiteral("Réception du Bock Mémoire n° %1 / 66.").arg(bloc + 1));
     Fonctions::Envoi_Commande(Fonctions::Demande_Bloc_Memoire, bloc);
-    Attendre(kAttenteRequeteMs, false);
+    Fonctions::Attendre(kAttenteRequeteMs, false);
 
     if (com.InBufferCount() == 0) {
         ++l.Tentative;
@@ -74,8 +62,8 @@ Bloc Recevoir_Bloc(int bloc)
     qsizetype recus = 0;
     qint64 dernier = GetTickCount();
     while (recus < Taille_Bloc) {
-        platform::PumpUntil([&] { return arret() || com.InBufferCount() > 0; }, dernier + kChienDeGardeMs);
-        if (arret())
+        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0; }, dernier + kChienDeGardeMs);
+        if (Fonctions::Arret())
             return Bloc::Recu;
         if (com.InBufferCount() == 0) {
             Texte_Restant();
@@ -100,12 +88,7 @@ void Transfert_Memoire()
 
     if (frmData_Type *d = Data_Type::Instance())
         d->Hide();
-    frmConnexion &c = Connexion::Show();
-    c.Progression->setMax(static_cast<float>(l.Duree_Transfert * 8 + 0.1));
-    c.Label_Type->setText(QStringLiteral("Transmission des données de l'Pelmar ..."));
-    c.Label_Tentative->setText(Fonctions::Texte_Tentative(1));
-    c.Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(l.Duree_Transfert));
-    c.Demarrer_Timer();
+    Connexion::Show().Preparer_Transmission(l.Duree_Transfert);
     l.Tentative = 1;
 
     if (!Fonctions::Ouverture_Echange()) {
@@ -113,32 +96,32 @@ void Transfert_Memoire()
         Fonctions::Message_Erreur_1();
         return;
     }
-    Attendre(kAttenteRequeteMs, true);
-    if (arret()) {
+    Fonctions::Attendre(kAttenteRequeteMs, true);
+    if (Fonctions::Arret()) {
         Fonctions::Fermeture_Port();
         return;
     }
     l.Compteur_Octets = 0;
     l.Tentative = 1;
 
-    for (int bloc = 0; bloc < Nombre_Blocs && !arret(); ++bloc) {
+    for (int bloc = 0; bloc < Nombre_Blocs && !Fonctions::Arret(); ++bloc) {
         Bloc etat;
-        while ((etat = Recevoir_Bloc(bloc)) == Bloc::Relance && !arret()) {
+        while ((etat = Recevoir_Bloc(bloc)) == Bloc::Relance && !Fonctions::Arret()) {
         }
         if (etat == Bloc::Abandon) {
             Fonctions::Fermeture_Port();
             return;
         }
-        Attendre(kAttenteEntreBlocsMs, true);
+        Fonctions::Attendre(kAttenteEntreBlocsMs, true);
     }
     Fonctions::Fermeture_Port();
-    if (arret())
+    if (Fonctions::Arret())
         return;
 
     platform::MsgBox(QStringLiteral("Transmission des données réussies !!!"), platform::MsgButtons::Ok,
                      platform::MsgIcon::None, QString());
     l.Transfert_Reussi = true;
-    Attendre(2500, true);
+    Fonctions::Attendre(2500, true);
     if (frmConnexion *fen = Connexion::Instance()) {
         fen->Arreter_Timer();
         fen->Unload();

@@ -75,6 +75,15 @@ bool frmConnexion::Form_QueryUnload()
     return D().Etat_Liaison.Arret_Demande;
 }
 
+void frmConnexion::Preparer_Transmission(int32_t duree)
+{
+    Progression->setMax(static_cast<float>(duree * 8 + 0.1));
+    Label_Type->setText(QStringLiteral("Transmission des données de l'Pelmar ..."));
+    Label_Tentative->setText(Fonctions::Texte_Tentative(1));
+    Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(duree));
+    Demarrer_Timer();
+}
+
 void frmConnexion::Demarrer_Timer()
 {
     Timer_Wait.setInterval(platform::ScaledInterval(125));

@@ -22,6 +22,9 @@ public:
     // Whether "Enregistrer Sous" was enabled when the window loaded.
     bool Etat_Menu_Sauvegarde = false;
 
+    // A download of `duree` seconds: the bar fills in that time and the countdown runs.
+    void Preparer_Transmission(int32_t duree);
+
     void Timer_Wait_Timer();
     void Demarrer_Timer();
     void Arreter_Timer();

@@ -129,12 +129,7 @@ void frmData_Selected::Cmd_Ok_Click()
     auto &l = D().Etat_Liaison;
     l.Duree_Transfert = static_cast<int32_t>(Fonctions::Arrondi(n * 8.0 / 5600)) + 2;
     Hide();
-    frmConnexion &c = Connexion::Show();
-    c.Progression->setMax(static_cast<float>(l.Duree_Transfert * 8 + 0.1));
-    c.Label_Type->setText(QStringLiteral("Transmission des données de l'Pelmar ..."));
-    c.Label_Tentative->setText(Fonctions::Texte_Tentative(1));
-    c.Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(l.Duree_Transfert));
-    c.Demarrer_Timer();
+    Connexion::Show().Preparer_Transmission(l.Duree_Transfert);
 
     const auto resultat = Fonctions_Transfert::Transfert_Periode(n, l.Duree_Transfert);
     if (resultat == Fonctions_Transfert::Resultat::Arret)
@@ -145,8 +140,7 @@ void frmData_Selected::Cmd_Ok_Click()
         return;
     }
 
-    l.Top_Depart = platform::GetTickCount();
-    platform::PumpUntil([] { return D().Etat_Liaison.Arret_Demande; }, l.Top_Depart + 2500);
+    Fonctions::Attendre(2500, true);
     if (frmConnexion *fen = Connexion::Instance()) {
         fen->Arreter_Timer();
         fen->Unload();
