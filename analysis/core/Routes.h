@@ -1,20 +1,11 @@
-// Roads from the menus to windows of later stages, and openers that the executable registers so
-// that no lower folder includes a higher one.
+// Openers of the windows of the views, which the executable registers so that the analysis core,
+// which opens them, includes none of their folders.
 #pragma once
 
 #include <QString>
 #include <functional>
 
 namespace Routes {
-
-// Opens the data-source dialog for the requested view already stored in Type_Analyse.
-void Ouvrir_Data_Type();
-// "Enregistrer Sous" > "Fromat Dorva".
-void Sauvegarder();
-// Reads a saved-data file into the state; true when it was read.
-bool Ouvrir_Sauvegarde(const QString &chemin);
-// "Enregistrer Sous" > "Format Excel".
-void Exporter_Excel();
 
 // Windows of the views and of the graph window's dialogs, by form name ("frmTableau_Leq", ...).
 using Ouvreur = std::function<void()>;

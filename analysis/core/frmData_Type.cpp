@@ -2,6 +2,7 @@
 
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
+#include "analysis/core/Fonctions_Sauvegarde.h"
 #include "analysis/core/Fonctions_Transfert_Total.h"
 #include "analysis/core/Routes.h"
 #include "analysis/core/frmConnexion.h"
@@ -20,8 +21,6 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 
 namespace {
-
-const QString kExtension = QStringLiteral("pelmar");
 
 QRadioButton *option(QWidget *parent, const QString &text, int l, int t, int w, int h)
 {
@@ -62,21 +61,6 @@ QString Texte_Periode_Chargee()
         .arg(Fonctions::Nom_Mois(p.Mois_Fin))
         .arg(p.Annee_Fin);
 }
-
-bool Extension_Sauvegarde(const QString &nom)
-{
-    return nom.size() >= kExtension.size() && nom.right(kExtension.size()) == kExtension;
-}
-
-namespace Routes {
-
-void Ouvrir_Data_Type()
-{
-    Data_Type::Unload();
-    Data_Type::Show();
-}
-
-} // namespace Routes
 
 frmData_Type::frmData_Type()
 {
@@ -179,9 +163,9 @@ bool frmData_Type::eventFilter(QObject *watched, QEvent *event)
 void frmData_Type::Cmd_Search_Click()
 {
     Option_New_Save->setChecked(true);
-    const auto nom = platform::ShowFileDialog(
-        {platform::FileDialogMode::Open, QString(), QStringLiteral("Sauvegarde Pelmar (*.pelmar)|*.pelmar")});
-    if (nom && Extension_Sauvegarde(*nom))
+    const auto nom =
+        platform::ShowFileDialog({platform::FileDialogMode::Open, QString(), Fonctions_Sauvegarde::Filtre});
+    if (nom && Fonctions_Sauvegarde::Extension_Valide(*nom))
         Text_Save_Data->setText(*nom);
     else
         Text_Save_Data->clear();
@@ -293,17 +277,15 @@ void frmData_Type::Route_Sauvegarde()
                QStringLiteral("Aucun fichier sélectionné !!!"));
         return;
     }
-    // Kept aside: a file that cannot be read must leave the held data as they were, flag included.
-    const bool tenues = D().Donnees_Chargees;
-    D().Donnees_Chargees = false;
+    // The reader keeps the data held, flag included, when the file is refused.
     Hide();
-    if (Routes::Ouvrir_Sauvegarde(Text_Save_Data->text())) {
+    if (Fonctions_Sauvegarde::Ouvrir_Sauvegarde(Text_Save_Data->text())) {
         if (frmMain *m = frmMain::Instance())
             m->setSaveEnabled(false);
         Ouvrir_Suivante_Tenues();
         Unload();
     } else {
-        D().Donnees_Chargees = tenues;
-        Show();
+        // The reader has closed every window: the dialog comes back afresh.
+        Data_Type::Show();
     }
 }

@@ -47,5 +47,3 @@ using Data_Type = platform::FormSlot<frmData_Type>;
 
 // Period label of the held data: "Données du 3 Mars 2009 au 5 Mars 2009".
 QString Texte_Periode_Chargee();
-// Whether a chosen file name ends with the saved-data extension (case-sensitive, no dot compared).
-bool Extension_Sauvegarde(const QString &nom);

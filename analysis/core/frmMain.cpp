@@ -2,7 +2,9 @@
 
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
-#include "analysis/core/Routes.h"
+#include "analysis/core/Fonctions_Sauvegarde.h"
+#include "analysis/core/frmData_Type.h"
+#include "analysis/core/frmExcel.h"
 #include "analysis/core/frmAbout.h"
 #include "analysis/core/frmPort.h"
 #include "analysis/core/frmStart.h"
@@ -86,10 +88,10 @@ frmMain::frmMain()
     mnuQuitter = bar->addAction(QStringLiteral("Quitter"));
 
     connect(mnuSelect_Port, &QAction::triggered, this, [] { Port::Show(); });
-    connect(Save, &QAction::triggered, this, [] { Routes::Sauvegarder(); });
+    connect(Save, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Sauvegarder_Donnees(); });
     connect(ExcelSave, &QAction::triggered, this, [] {
         Fonctions::Fermer_Fenetres();
-        Routes::Exporter_Excel();
+        Excel::Show();
     });
     connect(mnuGraphique, &QAction::triggered, this, [this] { Menu_Analyse(Declaration::Vue_Graphique); });
     connect(mnuTableau_Leq, &QAction::triggered, this, [this] { Menu_Analyse(Declaration::Vue_Leq); });
@@ -131,7 +133,8 @@ void frmMain::setAnalyseEnabled(bool on)
 void frmMain::Menu_Analyse(const QString &type)
 {
     D().Type_Analyse = type;
-    Routes::Ouvrir_Data_Type();
+    Data_Type::Unload();
+    Data_Type::Show();
 }
 
 void frmMain::Timer_Wait_Timer()

@@ -1,6 +1,7 @@
 // The download road from the "Analyse" menu: data-source dialog, period dialog, download window
 // and whole-memory transfer, offscreen, against the simulated panel.
 #include "analysis/core/Fonctions.h"
+#include "analysis/core/Fonctions_Sauvegarde.h"
 #include "analysis/core/Fonctions_Transfert.h"
 #include "analysis/core/Fonctions_Transfert_Total.h"
 #include "analysis/core/Routes.h"
@@ -14,6 +15,8 @@
 #include "sim_fixture.h"
 
 #include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
 
 using Declaration::D;
 using testsupport::MessageRecorder;
@@ -420,6 +423,87 @@ TEST_F(Download, WholeMemoryTransferAsksToGoOnWhenThePanelIsSilent)
     EXPECT_NE(Connexion::Instance(), nullptr); // left for the caller
     EXPECT_FALSE(Fonctions::MSComm1().PortOpen());
     EXPECT_EQ(Connexion::Instance()->Label_Tentative->text(), QStringLiteral("Réception du Bock Mémoire n° 1 / 66."));
+}
+
+TEST_F(Download, DownloadSavedAndReopenedGivesTheSameData)
+{
+    auto records = panelsim::makeRecords(28, 2, 2009, 22, 0, 3000);
+    records[40] = panelsim::makeEvent(28, 2, 2009, 22, 40, 5, 70, 80);
+    sim->setRecords(records, 0x44FFF8 - 8 * 50); // wraps round the ring
+    panelsim::PanelSettings settings;
+    settings.nom = panelsim::panelName("  Atelier été  ");
+    settings.offsetByte = 137;
+    settings.typeCapteur = 2;
+    sim->setSettings(settings);
+    D().Type_Analyse = Declaration::Vue_Leq;
+    MessageRecorder boxes;
+
+    frmData_Type &d = Data_Type::Show();
+    d.Option_New_Transfert->setChecked(true);
+    d.Cmd_Ok_Click();
+    frmData_Total *t = Data_Total::Instance();
+    ASSERT_NE(t, nullptr);
+    t->MonthView_Start->setSelectedDate(QDate(2009, 3, 1));
+    t->MonthView_End->setSelectedDate(QDate(2009, 3, 2));
+    t->Cmd_Ok_Click();
+    ASSERT_NE(Data_Selected::Instance(), nullptr);
+    Data_Selected::Instance()->Cmd_Ok_Click();
+    ASSERT_TRUE(D().Donnees_Chargees);
+    ASSERT_TRUE(boxes.shown().empty());
+    const Declaration::Etat apres = D();
+    EXPECT_EQ(apres.Donnees_Memoire.Nombre_Lignes(), 2 * 24 * 60);
+    EXPECT_EQ(apres.Parametres_Afficheur.Nom_Afficheur, QStringLiteral("  Atelier été"));
+
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("mesures.pelmar"));
+    platform::SetFileDialogAnswerer([&](const platform::FileDialogRequest &) { return std::optional(chemin); });
+    main->Save->trigger();
+    ASSERT_TRUE(QFile::exists(chemin));
+    EXPECT_TRUE(boxes.shown().empty());
+
+    testsupport::FreshState();
+    ASSERT_TRUE(Fonctions_Sauvegarde::Ouvrir_Sauvegarde(chemin));
+    EXPECT_EQ(D().Donnees_Memoire.rows, apres.Donnees_Memoire.rows);
+    EXPECT_EQ(D().Periode_Chargee, apres.Periode_Chargee);
+    EXPECT_EQ(D().Date_Selection.Adresse_Debut_Selection, apres.Date_Selection.Adresse_Debut_Selection);
+    EXPECT_EQ(D().Date_Selection.Adresse_Fin_Selection, apres.Date_Selection.Adresse_Fin_Selection);
+    const auto &p = D().Parametres_Afficheur, &q = apres.Parametres_Afficheur;
+    EXPECT_EQ(p.Nom_Afficheur, q.Nom_Afficheur);
+    EXPECT_EQ(p.Numero_Serie, q.Numero_Serie);
+    EXPECT_EQ(p.Offset, q.Offset);
+    EXPECT_EQ(p.Niveau_Alarme, q.Niveau_Alarme);
+    EXPECT_EQ(p.Version_Firmware, q.Version_Firmware);
+    EXPECT_EQ(p.Modele_40dB, q.Modele_40dB);
+    EXPECT_EQ(p.Type_Capteur, q.Type_Capteur);
+    EXPECT_EQ(p.Config_Aff_Centre, q.Config_Aff_Centre);
+    EXPECT_EQ(p.Valeur_Luminosite, q.Valeur_Luminosite);
+    EXPECT_TRUE(D().Donnees_Chargees);
+}
+
+TEST_F(Download, RefusedSavedFileBringsTheDialogBackAndKeepsTheData)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("abime.pelmar"));
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Sauvegarde d'un Pelmar - Version 2.3\r\n01-03-2009\r\n");
+    f.close();
+    D().Donnees_Chargees = true;
+    D().Periode_Chargee = {1, 1, 2009, 2, 1, 2009};
+    D().Donnees_Memoire.Redimensionner(2);
+    D().Type_Analyse = Declaration::Vue_Leq;
+    platform::SetFileDialogAnswerer([&](const platform::FileDialogRequest &) { return std::optional(chemin); });
+    MessageRecorder boxes;
+    frmData_Type &d = Data_Type::Show();
+    d.Cmd_Search_Click();
+    d.Cmd_Ok_Click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].title, Fonctions_Sauvegarde::Titre_Ouvrir);
+    EXPECT_TRUE(D().Donnees_Chargees);
+    EXPECT_EQ(D().Donnees_Memoire.Nombre_Lignes(), 2);
+    ASSERT_NE(Data_Type::Instance(), nullptr);
+    EXPECT_TRUE(Data_Type::Instance()->isVisible());
+    EXPECT_TRUE(opened.isEmpty());
 }
 
 } // namespace
