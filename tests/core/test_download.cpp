@@ -59,6 +59,14 @@ protected:
                              s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection, a, b};
     }
 
+    // "Nouvelles Données" chosen in the data-source dialog, then Ok.
+    static void nouveauTransfert()
+    {
+        frmData_Type &d = Data_Type::Show();
+        d.Option_New_Transfert->setChecked(true);
+        d.Cmd_Ok_Click();
+    }
+
     static Declaration::Table_Donnees rowsOf(const std::vector<uint8_t> &bytes)
     {
         Declaration::Table_Donnees t;
@@ -143,9 +151,7 @@ TEST_F(Download, RefusedModelSendsNoIndexRequest)
     sim->setSettings(s);
     D().Type_Analyse = Declaration::Vue_Leq;
     MessageRecorder boxes;
-    frmData_Type &d = Data_Type::Show();
-    d.Option_New_Transfert->setChecked(true);
-    d.Cmd_Ok_Click();
+    nouveauTransfert();
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text,
               QStringLiteral("Il est impossible avec ce logiciel de récupérer les données d'un Dorva 30. Veuillez "
@@ -161,9 +167,7 @@ TEST_F(Download, NewTransferLeadsToThePeriodDialogAndItsLimits)
     sim->setRecords(panelsim::makeRecords(2, 3, 2009, 10, 0, 3 * 24 * 60)); // 2 to 5 March
     D().Type_Analyse = Declaration::Vue_Leq;
     MessageRecorder boxes;
-    frmData_Type &d = Data_Type::Show();
-    d.Option_New_Transfert->setChecked(true);
-    d.Cmd_Ok_Click();
+    nouveauTransfert();
     frmData_Total *t = Data_Total::Instance();
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->Label_Start_Memory->text(), QStringLiteral(" Lundi   2 Mars 2009"));
@@ -229,9 +233,7 @@ TEST_F(Download, AbsurdAddressesAndDatesGetAMessage)
     sim->setMemoryIndex(30, 2, 9, 5, 3, 9, 0x30000, 0x30008);
     D().Type_Analyse = Declaration::Vue_Leq;
     MessageRecorder boxes;
-    frmData_Type &d = Data_Type::Show();
-    d.Option_New_Transfert->setChecked(true);
-    d.Cmd_Ok_Click();
+    nouveauTransfert();
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
     EXPECT_EQ(Data_Total::Instance(), nullptr);
@@ -438,9 +440,7 @@ TEST_F(Download, DownloadSavedAndReopenedGivesTheSameData)
     D().Type_Analyse = Declaration::Vue_Leq;
     MessageRecorder boxes;
 
-    frmData_Type &d = Data_Type::Show();
-    d.Option_New_Transfert->setChecked(true);
-    d.Cmd_Ok_Click();
+    nouveauTransfert();
     frmData_Total *t = Data_Total::Instance();
     ASSERT_NE(t, nullptr);
     t->MonthView_Start->setSelectedDate(QDate(2009, 3, 1));
