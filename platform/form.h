@@ -62,8 +62,7 @@ private:
 };
 
 // The one instance of a form class, loaded on demand as the programs' windows are.
-template <class F>
-class FormSlot
+template <class F> class FormSlot
 {
 public:
     static F *Instance()

@@ -21,16 +21,11 @@ std::vector<ShownMessage> &shown()
 QMessageBox::Icon toQt(MsgIcon icon)
 {
     switch (icon) {
-    case MsgIcon::Critical:
-        return QMessageBox::Critical;
-    case MsgIcon::Question:
-        return QMessageBox::Question;
-    case MsgIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MsgIcon::Information:
-        return QMessageBox::Information;
-    case MsgIcon::None:
-        break;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -51,14 +46,10 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
         qtButtons = QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(toQt(icon), title, text, qtButtons, QApplication::activeWindow());
     switch (box.exec()) {
-    case QMessageBox::Cancel:
-        return MsgResult::Cancel;
-    case QMessageBox::Yes:
-        return MsgResult::Yes;
-    case QMessageBox::No:
-        return MsgResult::No;
-    default:
-        return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
     }
 }
 

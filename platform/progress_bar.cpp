@@ -31,7 +31,8 @@ void ProgressBar::setValue(double v)
 void ProgressBar::refresh()
 {
     // Shown in thousandths so that fractional maxima such as 38.1 still fill the bar.
-    QProgressBar::setRange(static_cast<int>(std::floor(m_min * 1000)), static_cast<int>(std::ceil(m_max * 1000)));
+    QProgressBar::setRange(static_cast<int>(std::floor(m_min * 1000)),
+                           static_cast<int>(std::ceil(m_max * 1000)));
     QProgressBar::setValue(static_cast<int>(std::lround(m_value * 1000)));
 }
 

@@ -45,7 +45,10 @@ void SetTickSpeed(double factor)
     c.factor = factor > 0 ? factor : 1.0;
 }
 
-double TickSpeed() { return clock().factor; }
+double TickSpeed()
+{
+    return clock().factor;
+}
 
 void DoEvents()
 {

@@ -9,8 +9,14 @@ namespace platform {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
-constexpr int Twips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int Px(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+constexpr int Twips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height)
 {
@@ -27,8 +33,9 @@ inline void PlaceTwips(QWidget *w, int left, int top, int width, int height)
 void FitWidth(QWidget *w);
 
 // Background of every window but the main one.
-inline QColor FormBackground() { return QColor(197, 207, 237); }
-
-
+inline QColor FormBackground()
+{
+    return QColor(197, 207, 237);
+}
 
 } // namespace platform

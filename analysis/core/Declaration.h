@@ -18,10 +18,19 @@ struct Table_Donnees
     std::vector<Enregistrement_Memoire> rows{Enregistrement_Memoire{}};
 
     int32_t Nombre_Lignes() const { return static_cast<int32_t>(rows.size()) - 1; } // N
-    int16_t &operator()(int32_t row, int col) { return rows[static_cast<size_t>(row)][static_cast<size_t>(col)]; }
-    int16_t operator()(int32_t row, int col) const { return rows[static_cast<size_t>(row)][static_cast<size_t>(col)]; }
+    int16_t &operator()(int32_t row, int col)
+    {
+        return rows[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    }
+    int16_t operator()(int32_t row, int col) const
+    {
+        return rows[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    }
     // Resizes to rows 0..n, dropping the old contents.
-    void Redimensionner(int32_t n) { rows.assign(static_cast<size_t>(n < 0 ? 0 : n) + 1, Enregistrement_Memoire{}); }
+    void Redimensionner(int32_t n)
+    {
+        rows.assign(static_cast<size_t>(n < 0 ? 0 : n) + 1, Enregistrement_Memoire{});
+    }
 };
 
 struct Periode

@@ -79,8 +79,9 @@ QString Erreur_Adresses_Selection();
 bool Adresse_Valide(int32_t adresse);
 void Message_Reponse_Erronee(const QString &raison);
 
-inline const QString Texte_Periode_Vide = QStringLiteral(
-    "Il n'y a pas de données dans la période sélectionnée !!! Veuillez sélectionner d'autres dates d'analyses SVP !!!");
+inline const QString Texte_Periode_Vide =
+    QStringLiteral("Il n'y a pas de données dans la période sélectionnée !!! Veuillez sélectionner d'autres "
+                   "dates d'analyses SVP !!!");
 inline const QString Titre_Periode_Vide = QStringLiteral(" Pas de données dans la période sélectionnée !!!");
 
 // ---- Ring arithmetic and durations ------------------------------------------------------------

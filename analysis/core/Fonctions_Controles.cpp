@@ -35,8 +35,9 @@ QString Erreur_Adresses_Selection()
 
 void Message_Reponse_Erronee(const QString &raison)
 {
-    platform::MsgBox(raison + QStringLiteral(" Veuillez recommencer le transfert SVP !!!"), platform::MsgButtons::Ok,
-                     platform::MsgIcon::Critical, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+    platform::MsgBox(raison + QStringLiteral(" Veuillez recommencer le transfert SVP !!!"),
+                     platform::MsgButtons::Ok, platform::MsgIcon::Critical,
+                     QStringLiteral("Réponse de l'Pelmar erronée !!!"));
 }
 
 } // namespace Fonctions

@@ -10,18 +10,20 @@ namespace {
 const QStringList &jours()
 {
     // Sunday first; every name is 8 characters so that list columns line up.
-    static const QStringList j{QStringLiteral("Dimanche"), QStringLiteral(" Lundi  "), QStringLiteral(" Mardi  "),
-                               QStringLiteral("Mercredi"), QStringLiteral(" Jeudi  "), QStringLiteral("Vendredi"),
+    static const QStringList j{QStringLiteral("Dimanche"), QStringLiteral(" Lundi  "),
+                               QStringLiteral(" Mardi  "), QStringLiteral("Mercredi"),
+                               QStringLiteral(" Jeudi  "), QStringLiteral("Vendredi"),
                                QStringLiteral(" Samedi ")};
     return j;
 }
 
 const QStringList &mois()
 {
-    static const QStringList m{QStringLiteral("Janvier"), QStringLiteral("Février"),  QStringLiteral("Mars"),
-                               QStringLiteral("Avril"),   QStringLiteral("Mai"),      QStringLiteral("Juin"),
-                               QStringLiteral("Juillet"), QStringLiteral("Août"),     QStringLiteral("Septembre"),
-                               QStringLiteral("Octobre"), QStringLiteral("Novembre"), QStringLiteral("Décembre")};
+    static const QStringList m{
+        QStringLiteral("Janvier"), QStringLiteral("Février"),  QStringLiteral("Mars"),
+        QStringLiteral("Avril"),   QStringLiteral("Mai"),      QStringLiteral("Juin"),
+        QStringLiteral("Juillet"), QStringLiteral("Août"),     QStringLiteral("Septembre"),
+        QStringLiteral("Octobre"), QStringLiteral("Novembre"), QStringLiteral("Décembre")};
     return m;
 }
 

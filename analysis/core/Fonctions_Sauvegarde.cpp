@@ -457,18 +457,12 @@ bool Ouvrir_Sauvegarde(const QString &chemin)
         r = Lire_Sauvegarde(octets, contenu);
     }
     switch (r.refus) {
-    case Refus::Aucun:
-        Appliquer(std::move(contenu), D());
-        return true;
-    case Refus::Entete:
-        message(Texte_Pas_Pelmar, Titre_Ouvrir);
-        return false;
-    case Refus::Endommage:
-        break;
+    case Refus::Aucun: Appliquer(std::move(contenu), D()); return true;
+    case Refus::Entete: message(Texte_Pas_Pelmar, Titre_Ouvrir); return false;
+    case Refus::Endommage: break;
     }
     message(Texte_Endommage(r.ligne), Titre_Ouvrir);
     return false;
 }
 
 } // namespace Fonctions_Sauvegarde
-

@@ -73,8 +73,8 @@ Resultat Transfert_Periode(int32_t n, int32_t duree)
         if (frmConnexion *c = fen()) {
             c->Label_Tentative->setText(Fonctions::Texte_Tentative(l.Tentative));
             c->Progression->setValue(c->Progression->Min());
-            c->Label_Time->setText(QStringLiteral("Temps de transfert restant = ") + Fonctions::Deux_Chiffres(duree) +
-                                   QStringLiteral(" sec."));
+            c->Label_Time->setText(QStringLiteral("Temps de transfert restant = ") +
+                                   Fonctions::Deux_Chiffres(duree) + QStringLiteral(" sec."));
             c->Demarrer_Timer();
         }
         Fonctions::Fermeture_Port();

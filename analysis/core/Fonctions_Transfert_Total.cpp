@@ -48,8 +48,10 @@ Bloc Recevoir_Bloc(int bloc)
         ++l.Tentative;
         if (l.Tentative > 3) {
             const auto r = platform::MsgBox(
-                QStringLiteral("Vérifier que l'Pelmar est bien connecté ! Voulez-vous continuer la transmission ???"),
-                platform::MsgButtons::YesNo, platform::MsgIcon::None, QStringLiteral("Pelmar ne répond plus"));
+                QStringLiteral(
+                    "Vérifier que l'Pelmar est bien connecté ! Voulez-vous continuer la transmission ???"),
+                platform::MsgButtons::YesNo, platform::MsgIcon::None,
+                QStringLiteral("Pelmar ne répond plus"));
             if (r != platform::MsgResult::Yes)
                 return Bloc::Abandon;
             l.Tentative = 1;
@@ -62,7 +64,8 @@ Bloc Recevoir_Bloc(int bloc)
     qsizetype recus = 0;
     qint64 dernier = GetTickCount();
     while (recus < Taille_Bloc) {
-        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0; }, dernier + kChienDeGardeMs);
+        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0; },
+                            dernier + kChienDeGardeMs);
         if (Fonctions::Arret())
             return Bloc::Recu;
         if (com.InBufferCount() == 0) {

@@ -59,8 +59,8 @@ void frmAbout::Form_Load()
                                        QStringLiteral("    _ Windows 2000.") + nl +
                                        QStringLiteral("    _ Windows XP."));
     Label_Resolution->setText(QStringLiteral("*  Résolutions compatibles :") + nl +
-                              QStringLiteral("    _ 800 x 600.") + nl + QStringLiteral("    _ 1024 x 768.") + nl +
-                              QStringLiteral("    _ 1152 x 864 ou +  (Recommandé)."));
+                              QStringLiteral("    _ 800 x 600.") + nl + QStringLiteral("    _ 1024 x 768.") +
+                              nl + QStringLiteral("    _ 1152 x 864 ou +  (Recommandé)."));
     if (frmMain *m = frmMain::Instance())
         move(m->geometry().center() - rect().center());
 }

@@ -105,8 +105,7 @@ void frmConnexion::Timer_Wait_Timer()
     }
     const double valeur = Progression->Value();
     if (!Label_Time->text().isEmpty() && std::fmod(valeur, 8.0) == 0) {
-        const auto restant =
-            static_cast<int32_t>(D().Etat_Liaison.Duree_Transfert - std::floor(valeur / 8));
+        const auto restant = static_cast<int32_t>(D().Etat_Liaison.Duree_Transfert - std::floor(valeur / 8));
         Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(restant));
     }
 }

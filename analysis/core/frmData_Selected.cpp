@@ -33,17 +33,19 @@ frmData_Selected::frmData_Selected()
     setClientSizeTwips(6750, 2865);
     platform::SetBackground(this, platform::FormBackground());
 
-    period_layout::Titre(this, QStringLiteral("Données de l'Pelmar sélectionnées pour l'analyse :"), 150, 6495);
+    period_layout::Titre(this, QStringLiteral("Données de l'Pelmar sélectionnées pour l'analyse :"), 150,
+                         6495);
     const auto lignes = period_layout::Lignes_Information(
         this, 510,
         {QStringLiteral("Date de Début de l'Analyse :"), QStringLiteral("Date de Fin de l'Analyse :"),
-         QStringLiteral("Nombre de Données de l'Analyse :"), QStringLiteral("Estimation du Temps de Transfert :")});
+         QStringLiteral("Nombre de Données de l'Analyse :"),
+         QStringLiteral("Estimation du Temps de Transfert :")});
     Label_Start_Memory = lignes[0];
     Label_End_Memory = lignes[1];
     Label_Nombre_Data = lignes[2];
     Label_Temps_Transfert = lignes[3];
-    QLabel *question =
-        period_layout::Titre(this, QStringLiteral("Voulez-vous transférer les données suivantes ???"), 2010, 6465);
+    QLabel *question = period_layout::Titre(
+        this, QStringLiteral("Voulez-vous transférer les données suivantes ???"), 2010, 6465);
     question->setFixedHeight(platform::Px(255));
 
     Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
@@ -62,12 +64,12 @@ void frmData_Selected::Form_Load()
     Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Data_Selected, this);
 
     const auto &s = D().Date_Selection;
-    Label_Start_Memory->setText(
-        Fonctions::Texte_Jour_Complet(s.Jour_Debut_Selection, s.Mois_Debut_Selection, s.Annee_Debut_Selection));
+    Label_Start_Memory->setText(Fonctions::Texte_Jour_Complet(s.Jour_Debut_Selection, s.Mois_Debut_Selection,
+                                                              s.Annee_Debut_Selection));
     Label_End_Memory->setText(
         Fonctions::Texte_Jour_Complet(s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection));
-    Label_Nombre_Data->setText(
-        Texte_Nombre_Donnees(Fonctions::Nombre_Enregistrements(s.Adresse_Debut_Selection, s.Adresse_Fin_Selection)));
+    Label_Nombre_Data->setText(Texte_Nombre_Donnees(
+        Fonctions::Nombre_Enregistrements(s.Adresse_Debut_Selection, s.Adresse_Fin_Selection)));
     Label_Temps_Transfert->setText(
         Fonctions::Texte_Duree(Fonctions::Estimation_Temps(Label_Nombre_Data->text().toDouble())));
 }
@@ -99,13 +101,16 @@ void frmData_Selected::Cmd_Ok_Click()
     const QString nl = QStringLiteral("\n\r");
     const QString debut = QStringLiteral("Vous voulez récupérer %1 jours de données.").arg(jours) + nl +
                           QStringLiteral("Cela représente ") + Label_Nombre_Data->text() +
-                          QStringLiteral(" données, soit un temps de transfert de ") + Label_Temps_Transfert->text();
+                          QStringLiteral(" données, soit un temps de transfert de ") +
+                          Label_Temps_Transfert->text();
     if (n > 100000 && jours > 90) {
-        MsgBox(debut + nl + QStringLiteral("Le logiciel ne peut pas télécharger et analyser autant de données !!!") +
-                   nl +
-                   QStringLiteral("Il vous est recommandé d'effectuer une analyse en vous limitant à 1 mois de données.") +
-                   nl + QStringLiteral("Veuillez sélectionner une période d'analyse plus petite SVP !!!"),
-               platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
+        MsgBox(
+            debut + nl +
+                QStringLiteral("Le logiciel ne peut pas télécharger et analyser autant de données !!!") + nl +
+                QStringLiteral(
+                    "Il vous est recommandé d'effectuer une analyse en vous limitant à 1 mois de données.") +
+                nl + QStringLiteral("Veuillez sélectionner une période d'analyse plus petite SVP !!!"),
+            platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
         Unload();
         Data_Total::Show();
         return;
@@ -113,10 +118,13 @@ void frmData_Selected::Cmd_Ok_Click()
     if (n > 35000 && jours > 31) {
         const auto reponse = MsgBox(
             debut + QStringLiteral(".") + nl +
-                QStringLiteral("Si vous effectuez cette récupération, vous pouvez vous retrouver confrontés à des "
-                               "problèmes de transmission!, ou à des ralentissements du logiciel lors des différentes "
-                               "analyses...") +
-                nl + QStringLiteral("Il vous est recommandé d'effectuer une analyse en vous limitant à 1 mois de données.") +
+                QStringLiteral(
+                    "Si vous effectuez cette récupération, vous pouvez vous retrouver confrontés à des "
+                    "problèmes de transmission!, ou à des ralentissements du logiciel lors des différentes "
+                    "analyses...") +
+                nl +
+                QStringLiteral(
+                    "Il vous est recommandé d'effectuer une analyse en vous limitant à 1 mois de données.") +
                 nl + QStringLiteral("Voulez-vous quand même effectuer cette transmission?"),
             platform::MsgButtons::YesNo, platform::MsgIcon::None, titre);
         if (reponse != platform::MsgResult::Yes) {
@@ -147,12 +155,9 @@ void frmData_Selected::Cmd_Ok_Click()
     }
 
     const auto &s = D().Date_Selection;
-    D().Periode_Chargee = {s.Jour_Debut_Selection,
-                           s.Mois_Debut_Selection,
-                           static_cast<int16_t>(s.Annee_Debut_Selection + 2000),
-                           s.Jour_Fin_Selection,
-                           s.Mois_Fin_Selection,
-                           static_cast<int16_t>(s.Annee_Fin_Selection + 2000)};
+    D().Periode_Chargee = {
+        s.Jour_Debut_Selection, s.Mois_Debut_Selection, static_cast<int16_t>(s.Annee_Debut_Selection + 2000),
+        s.Jour_Fin_Selection,   s.Mois_Fin_Selection,   static_cast<int16_t>(s.Annee_Fin_Selection + 2000)};
     D().Donnees_Chargees = true;
     frmMain *m = frmMain::Instance();
     if (m)

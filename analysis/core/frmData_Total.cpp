@@ -27,7 +27,8 @@ frmData_Total::frmData_Total()
     const auto lignes = period_layout::Lignes_Information(
         this, 480,
         {QStringLiteral("Date de Début de la Mémoire :"), QStringLiteral("Date de Fin de la Mémoire :"),
-         QStringLiteral("Nombre de Données dans la Mémoire :"), QStringLiteral("Estimation du Temps de Transfert :")});
+         QStringLiteral("Nombre de Données dans la Mémoire :"),
+         QStringLiteral("Estimation du Temps de Transfert :")});
     Label_Start_Memory = lignes[0];
     Label_End_Memory = lignes[1];
     Label_Nombre_Data = lignes[2];
@@ -70,7 +71,8 @@ void frmData_Total::Form_Load()
     // Set in one step, so no invalid date is passed through on the way.
     MonthView_Start->setSelectedDate(QDate(i.Annee_Premier + 2000, i.Mois_Premier, i.Jour_Premier));
     MonthView_End->setSelectedDate(QDate(i.Annee_Dernier + 2000, i.Mois_Dernier, i.Jour_Dernier));
-    Label_Start_Memory->setText(Fonctions::Texte_Jour_Complet(i.Jour_Premier, i.Mois_Premier, i.Annee_Premier));
+    Label_Start_Memory->setText(
+        Fonctions::Texte_Jour_Complet(i.Jour_Premier, i.Mois_Premier, i.Annee_Premier));
     Label_End_Memory->setText(Fonctions::Texte_Jour_Complet(i.Jour_Dernier, i.Mois_Dernier, i.Annee_Dernier));
     Label_Nombre_Data->setText(
         Texte_Nombre_Donnees(Fonctions::Nombre_Enregistrements(i.Adresse_Premier, i.Adresse_Dernier)));
@@ -93,8 +95,9 @@ void frmData_Total::Cmd_Ok_Click()
     const QDate premier(i.Annee_Premier + 2000, i.Mois_Premier, i.Jour_Premier);
     const QDate dernier(i.Annee_Dernier + 2000, i.Mois_Dernier, i.Jour_Dernier);
     if (debut < premier || fin > dernier || fin < debut) {
-        platform::MsgBox(QStringLiteral("Veuillez entrer des dates cohérentes SVP !!!"), platform::MsgButtons::Ok,
-                         platform::MsgIcon::Critical, QStringLiteral("Données de dates d'analyse erronées !!!"));
+        platform::MsgBox(QStringLiteral("Veuillez entrer des dates cohérentes SVP !!!"),
+                         platform::MsgButtons::Ok, platform::MsgIcon::Critical,
+                         QStringLiteral("Données de dates d'analyse erronées !!!"));
         return;
     }
     auto &s = D().Date_Selection;
@@ -112,8 +115,8 @@ void frmData_Total::Cmd_Ok_Click()
     if (D().Etat_Liaison.Lecture_Index_Reussie) {
         if (s.Adresse_Debut_Selection == 0 && s.Adresse_Fin_Selection == 0) {
             // Nothing recorded in the period: the user picks other dates on a fresh dialog.
-            platform::MsgBox(Fonctions::Texte_Periode_Vide, platform::MsgButtons::Ok, platform::MsgIcon::Information,
-                             Fonctions::Titre_Periode_Vide);
+            platform::MsgBox(Fonctions::Texte_Periode_Vide, platform::MsgButtons::Ok,
+                             platform::MsgIcon::Information, Fonctions::Titre_Periode_Vide);
             Unload();
             Data_Total::Show();
             return;

@@ -72,7 +72,8 @@ frmData_Type::frmData_Type()
     Frame1 = new QGroupBox(this);
     platform::PlaceTwips(Frame1, 120, 90, 4845, 2805);
     Option_New_Transfert =
-        option(Frame1, QStringLiteral("Nouvelles Données  (Transfert des données de l'Pelmar)"), 960, 390, 2895, 375);
+        option(Frame1, QStringLiteral("Nouvelles Données  (Transfert des données de l'Pelmar)"), 960, 390,
+               2895, 375);
     Option_Last_Data = option(Frame1, QStringLiteral("Dernières données utilisées"), 960, 1200, 2595, 225);
     Label_Date = new QLabel(Frame1);
     Label_Date->setAlignment(Qt::AlignCenter);
@@ -238,9 +239,10 @@ void frmData_Type::Route_Nouveau_Transfert()
 
 void frmData_Type::Route_Memoire_Totale()
 {
-    const auto reponse = MsgBox(QStringLiteral("Le transfert de toutes les données de l'Pelmar dure environ 15 "
-                                               "Minutes. Voulez-vous effectuer ce transfert?"),
-                                MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Confirmation de transfert"));
+    const auto reponse =
+        MsgBox(QStringLiteral("Le transfert de toutes les données de l'Pelmar dure environ 15 "
+                              "Minutes. Voulez-vous effectuer ce transfert?"),
+               MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Confirmation de transfert"));
     if (reponse == platform::MsgResult::Cancel)
         return;
     Hide();
@@ -273,8 +275,8 @@ void frmData_Type::Route_Donnees_Tenues()
 void frmData_Type::Route_Sauvegarde()
 {
     if (Text_Save_Data->text().isEmpty()) {
-        MsgBox(QStringLiteral("Veuillez sélectionner un fichier SVP !!!"), MsgButtons::Ok, MsgIcon::Information,
-               QStringLiteral("Aucun fichier sélectionné !!!"));
+        MsgBox(QStringLiteral("Veuillez sélectionner un fichier SVP !!!"), MsgButtons::Ok,
+               MsgIcon::Information, QStringLiteral("Aucun fichier sélectionné !!!"));
         return;
     }
     // The reader keeps the data held, flag included, when the file is refused.

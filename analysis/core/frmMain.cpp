@@ -3,9 +3,9 @@
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/Fonctions_Sauvegarde.h"
+#include "analysis/core/frmAbout.h"
 #include "analysis/core/frmData_Type.h"
 #include "analysis/core/frmExcel.h"
-#include "analysis/core/frmAbout.h"
 #include "analysis/core/frmPort.h"
 #include "analysis/core/frmStart.h"
 #include "platform/form.h"
@@ -41,7 +41,8 @@ QString frmMain::Caption_Depart()
 
 QString frmMain::Caption_Trouve(int port)
 {
-    return QStringLiteral("Pelmar - Velquin Logiciel d'analyse - Version 2.4 |  Selected COM Port : COM %1").arg(port);
+    return QStringLiteral("Pelmar - Velquin Logiciel d'analyse - Version 2.4 |  Selected COM Port : COM %1")
+        .arg(port);
 }
 
 QString frmMain::Caption_Choisi(int port)
@@ -51,8 +52,8 @@ QString frmMain::Caption_Choisi(int port)
 
 QString frmMain::Caption_Sans_Port()
 {
-    return QStringLiteral(
-        "Velquin Analyser - Pelmar - Version 2.4  |  Pas de port de COM.  |  Mode d'ouverture de fichier actif");
+    return QStringLiteral("Velquin Analyser - Pelmar - Version 2.4  |  Pas de port de COM.  |  Mode "
+                          "d'ouverture de fichier actif");
 }
 
 frmMain::frmMain()
@@ -167,7 +168,8 @@ void frmMain::Form_Load()
                          platform::MsgIcon::None, QStringLiteral("Detection successful"));
     } else {
         platform::MsgBox(QStringLiteral("Dorva is not detected, Please plug your Dorva then clic on 'OK'"),
-                         platform::MsgButtons::Ok, platform::MsgIcon::None, QStringLiteral("Detection failure"));
+                         platform::MsgButtons::Ok, platform::MsgIcon::None,
+                         QStringLiteral("Detection failure"));
         if (!D().Etat_Liaison.Arret_Demande)
             Port::Show();
     }

@@ -17,9 +17,10 @@ frmPort::frmPort()
     setClientSizeTwips(5325, 2610);
     platform::SetBackground(this, platform::FormBackground());
 
-    Frame1 = new QGroupBox(QString(25, QLatin1Char(' ')) + QStringLiteral("Sélection du port de communication") +
-                               QString(24, QLatin1Char(' ')),
-                           this);
+    Frame1 =
+        new QGroupBox(QString(25, QLatin1Char(' ')) + QStringLiteral("Sélection du port de communication") +
+                          QString(24, QLatin1Char(' ')),
+                      this);
     platform::PlaceTwips(Frame1, 120, 90, 5055, 1965);
     const int colonnes[4] = {450, 1530, 2610, 3690};
     const int lignes[4] = {420, 780, 1140, 1500};
@@ -111,7 +112,8 @@ bool frmPort::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int i = 1; i <= 16; ++i) {
-            if (watched == Option_COM[static_cast<size_t>(i)] && Option_COM[static_cast<size_t>(i)]->isEnabled()) {
+            if (watched == Option_COM[static_cast<size_t>(i)] &&
+                Option_COM[static_cast<size_t>(i)]->isEnabled()) {
                 Option_COM_DblClick(i);
                 return true;
             }

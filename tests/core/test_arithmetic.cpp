@@ -24,10 +24,10 @@ TEST(Ring, RecordCountIncludingWrap)
 TEST(Ring, TransferEstimateRoundsHalfToEven)
 {
     EXPECT_EQ(Fonctions::Estimation_Temps(1), 2);
-    EXPECT_EQ(Fonctions::Estimation_Temps(1000), 3);       // 3.43
-    EXPECT_EQ(Fonctions::Estimation_Temps(1750), 4);       // 4.5 -> 4
-    EXPECT_EQ(Fonctions::Estimation_Temps(1750.9), 4);     // whole part first
-    EXPECT_EQ(Fonctions::Estimation_Temps(3150), 6);       // 6.5 -> 6
+    EXPECT_EQ(Fonctions::Estimation_Temps(1000), 3);   // 3.43
+    EXPECT_EQ(Fonctions::Estimation_Temps(1750), 4);   // 4.5 -> 4
+    EXPECT_EQ(Fonctions::Estimation_Temps(1750.9), 4); // whole part first
+    EXPECT_EQ(Fonctions::Estimation_Temps(3150), 6);   // 6.5 -> 6
     EXPECT_EQ(Fonctions::Estimation_Temps(540672), 774);
 }
 

@@ -25,9 +25,9 @@ protected:
 
 TEST_F(Decoder, OffsetByteRoundsHalfToEvenWithSignBit)
 {
-    const std::vector<std::pair<int, int>> cases = {{0, 0},   {128, 0},   {2, 0},    {6, 2},     {10, 2},
-                                                    {127, 32}, {255, -32}, {129, 0}, {134, -2}, {138, -2},
-                                                    {4, 1},   {14, 4},    {126, 32}, {254, -32}};
+    const std::vector<std::pair<int, int>> cases = {{0, 0},    {128, 0},   {2, 0},    {6, 2},    {10, 2},
+                                                    {127, 32}, {255, -32}, {129, 0},  {134, -2}, {138, -2},
+                                                    {4, 1},    {14, 4},    {126, 32}, {254, -32}};
     for (const auto &[octet, attendu] : cases)
         EXPECT_EQ(Fonctions::Offset_Depuis_Octet(octet), attendu) << "byte " << octet;
 

@@ -34,7 +34,8 @@ protected:
         opened.clear();
         for (const char *name : {"frmTableau_Leq", "frmEvenements", "frmParametres", "frmGraphique",
                                  "frmData_Total_Graph", "frmInTableau_Old", "frmInGraphique_Old"})
-            Routes::Inscrire_Vue(QString::fromLatin1(name), [this, name] { opened << QString::fromLatin1(name); });
+            Routes::Inscrire_Vue(QString::fromLatin1(name),
+                                 [this, name] { opened << QString::fromLatin1(name); });
     }
     void TearDown() override
     {
@@ -52,11 +53,22 @@ protected:
     void selection(QDate debut, QDate fin, int32_t a, int32_t b)
     {
         auto &s = D().Date_Selection;
-        s = {static_cast<int16_t>(debut.day()), static_cast<int16_t>(debut.month()),
-             static_cast<int16_t>(debut.year() - 2000), static_cast<int16_t>(fin.day()),
-             static_cast<int16_t>(fin.month()), static_cast<int16_t>(fin.year() - 2000), a, b};
-        D().Index_Memoire = {s.Jour_Debut_Selection, s.Mois_Debut_Selection, s.Annee_Debut_Selection,
-                             s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection, a, b};
+        s = {static_cast<int16_t>(debut.day()),
+             static_cast<int16_t>(debut.month()),
+             static_cast<int16_t>(debut.year() - 2000),
+             static_cast<int16_t>(fin.day()),
+             static_cast<int16_t>(fin.month()),
+             static_cast<int16_t>(fin.year() - 2000),
+             a,
+             b};
+        D().Index_Memoire = {s.Jour_Debut_Selection,
+                             s.Mois_Debut_Selection,
+                             s.Annee_Debut_Selection,
+                             s.Jour_Fin_Selection,
+                             s.Mois_Fin_Selection,
+                             s.Annee_Fin_Selection,
+                             a,
+                             b};
     }
 
     // "Nouvelles Données" chosen in the data-source dialog, then Ok.
@@ -153,9 +165,10 @@ TEST_F(Download, RefusedModelSendsNoIndexRequest)
     MessageRecorder boxes;
     nouveauTransfert();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text,
-              QStringLiteral("Il est impossible avec ce logiciel de récupérer les données d'un Dorva 30. Veuillez "
-                             "ouvrir le bon logiciel pour récupérer les données !!!"));
+    EXPECT_EQ(
+        boxes.shown()[0].text,
+        QStringLiteral("Il est impossible avec ce logiciel de récupérer les données d'un Dorva 30. Veuillez "
+                       "ouvrir le bon logiciel pour récupérer les données !!!"));
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Impossible de récupérer les données !!!"));
     EXPECT_EQ(sim->framesWithCode(panelsim::cmd::MemoryIndex), 0);
     EXPECT_EQ(Connexion::Instance(), nullptr);
@@ -258,10 +271,11 @@ TEST_F(Download, DownloadWindowThresholds)
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Durée d'analyse trop longue !!!"));
     EXPECT_EQ(boxes.shown()[0].icon, platform::MsgIcon::Critical);
     EXPECT_EQ(boxes.shown()[0].text,
-              QStringLiteral("Vous voulez récupérer 91 jours de données.\n\rCela représente 100001 données, soit un "
-                             "temps de transfert de 02 Min. 25 Sec.\n\rLe logiciel ne peut pas télécharger et analyser "
-                             "autant de données !!!\n\rIl vous est recommandé d'effectuer une analyse en vous limitant "
-                             "à 1 mois de données.\n\rVeuillez sélectionner une période d'analyse plus petite SVP !!!"));
+              QStringLiteral(
+                  "Vous voulez récupérer 91 jours de données.\n\rCela représente 100001 données, soit un "
+                  "temps de transfert de 02 Min. 25 Sec.\n\rLe logiciel ne peut pas télécharger et analyser "
+                  "autant de données !!!\n\rIl vous est recommandé d'effectuer une analyse en vous limitant "
+                  "à 1 mois de données.\n\rVeuillez sélectionner une période d'analyse plus petite SVP !!!"));
     EXPECT_NE(Data_Total::Instance(), nullptr);
     EXPECT_EQ(sim->framesWithCode(Fonctions::Demande_Transfert_Periode), 0);
 
@@ -270,7 +284,8 @@ TEST_F(Download, DownloadWindowThresholds)
     Data_Selected::Show().Cmd_Ok_Click();
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].buttons, platform::MsgButtons::YesNo);
-    EXPECT_TRUE(boxes.shown()[1].text.startsWith(QStringLiteral("Vous voulez récupérer 90 jours de données.")));
+    EXPECT_TRUE(
+        boxes.shown()[1].text.startsWith(QStringLiteral("Vous voulez récupérer 90 jours de données.")));
     EXPECT_TRUE(boxes.shown()[1].text.contains(QStringLiteral("02 Min. 25 Sec..\n\rSi vous effectuez")));
     EXPECT_NE(Data_Total::Instance(), nullptr);
     EXPECT_EQ(sim->framesWithCode(Fonctions::Demande_Transfert_Periode), 0);
@@ -287,7 +302,7 @@ TEST_F(Download, DownloadWindowThresholds)
 TEST_F(Download, SmallDownloadKeepsEveryByteAndOpensTheView)
 {
     auto records = panelsim::makeRecords(2, 3, 2009, 10, 0, 100);
-    records[10][6] = 255;                     // a peak byte of 255
+    records[10][6] = 255;                                   // a peak byte of 255
     records[20] = {255, 255, 255, 255, 255, 255, 255, 255}; // erased memory
     sim->setRecords(records);
     selection(QDate(2009, 3, 2), QDate(2009, 3, 2), 0x30000, 0x30000 + 8 * 99);
@@ -311,7 +326,7 @@ TEST_F(Download, SmallDownloadKeepsEveryByteAndOpensTheView)
 TEST_F(Download, LargeDownloadDropsErasedRecordsOnly)
 {
     auto records = panelsim::makeRecords(2, 3, 2009, 10, 0, 2500); // 20000 bytes
-    records[5][5] = 255;   // an offset event parameter of 255
+    records[5][5] = 255;                                           // an offset event parameter of 255
     records[6][4] = 255;
     records[700] = {255, 255, 255, 255, 255, 255, 255, 255};
     records[701] = {255, 255, 255, 255, 255, 255, 255, 255};
@@ -362,7 +377,8 @@ TEST_F(Download, SilentPanelEndsInErrorWithHeldDataUnchanged)
     sim->setFault(panelsim::Fault::Silent);
     selection(QDate(2009, 3, 2), QDate(2009, 3, 2), 0x30000, 0x30000 + 8 * 99);
     MessageRecorder boxes;
-    LabelWatcher tentatives([] { return Connexion::Instance() ? Connexion::Instance()->Label_Tentative : nullptr; });
+    LabelWatcher tentatives(
+        [] { return Connexion::Instance() ? Connexion::Instance()->Label_Tentative : nullptr; });
     Data_Selected::Show().Cmd_Ok_Click();
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, Fonctions::Texte_Erreur_1);
@@ -421,10 +437,12 @@ TEST_F(Download, WholeMemoryTransferAsksToGoOnWhenThePanelIsSilent)
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Pelmar ne répond plus"));
     EXPECT_EQ(boxes.shown()[0].text,
-              QStringLiteral("Vérifier que l'Pelmar est bien connecté ! Voulez-vous continuer la transmission ???"));
+              QStringLiteral(
+                  "Vérifier que l'Pelmar est bien connecté ! Voulez-vous continuer la transmission ???"));
     EXPECT_NE(Connexion::Instance(), nullptr); // left for the caller
     EXPECT_FALSE(Fonctions::MSComm1().PortOpen());
-    EXPECT_EQ(Connexion::Instance()->Label_Tentative->text(), QStringLiteral("Réception du Bock Mémoire n° 1 / 66."));
+    EXPECT_EQ(Connexion::Instance()->Label_Tentative->text(),
+              QStringLiteral("Réception du Bock Mémoire n° 1 / 66."));
 }
 
 TEST_F(Download, DownloadSavedAndReopenedGivesTheSameData)
@@ -456,7 +474,8 @@ TEST_F(Download, DownloadSavedAndReopenedGivesTheSameData)
 
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("mesures.pelmar"));
-    platform::SetFileDialogAnswerer([&](const platform::FileDialogRequest &) { return std::optional(chemin); });
+    platform::SetFileDialogAnswerer(
+        [&](const platform::FileDialogRequest &) { return std::optional(chemin); });
     main->Save->trigger();
     ASSERT_TRUE(QFile::exists(chemin));
     EXPECT_TRUE(boxes.shown().empty());
@@ -492,7 +511,8 @@ TEST_F(Download, RefusedSavedFileBringsTheDialogBackAndKeepsTheData)
     D().Periode_Chargee = {1, 1, 2009, 2, 1, 2009};
     D().Donnees_Memoire.Redimensionner(2);
     D().Type_Analyse = Declaration::Vue_Leq;
-    platform::SetFileDialogAnswerer([&](const platform::FileDialogRequest &) { return std::optional(chemin); });
+    platform::SetFileDialogAnswerer(
+        [&](const platform::FileDialogRequest &) { return std::optional(chemin); });
     MessageRecorder boxes;
     frmData_Type &d = Data_Type::Show();
     d.Cmd_Search_Click();

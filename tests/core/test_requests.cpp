@@ -101,9 +101,10 @@ TEST_F(Requests, SilentPanelGetsThreeFramesAndOneErrorBox)
     EXPECT_FALSE(D().Etat_Liaison.Connexion_Reussie);
     EXPECT_EQ(sim->framesWithCode(panelsim::cmd::Parameters), 3);
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text,
-              QStringLiteral("L'Pelmar ne répond pas !!! Veuillez consulter le cahier de maintenance de l'Pelmar "
-                             "(Erreur n°1)."));
+    EXPECT_EQ(
+        boxes.shown()[0].text,
+        QStringLiteral("L'Pelmar ne répond pas !!! Veuillez consulter le cahier de maintenance de l'Pelmar "
+                       "(Erreur n°1)."));
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Erreur n°1 : L'erreur ne répond pas."));
     EXPECT_EQ(boxes.shown()[0].icon, platform::MsgIcon::Critical);
     EXPECT_FALSE(Fonctions::MSComm1().PortOpen());
@@ -148,7 +149,8 @@ TEST_F(Requests, IndexReadInNormalMode)
     D().Type_Analyse = Declaration::Vue_Graphique;
     D().Donnees_Chargees = true;
     MessageRecorder boxes;
-    LabelWatcher tentatives([] { return Connexion::Instance() ? Connexion::Instance()->Label_Tentative : nullptr; });
+    LabelWatcher tentatives(
+        [] { return Connexion::Instance() ? Connexion::Instance()->Label_Tentative : nullptr; });
 
     Fonctions::Lecture_Index_Memoire(false);
     EXPECT_TRUE(D().Etat_Liaison.Lecture_Index_Reussie);
@@ -197,13 +199,14 @@ TEST_F(Requests, SilentIndexReadCountsItsAttemptsOnTheLabel)
 {
     sim->setFault(panelsim::Fault::Silent);
     MessageRecorder boxes;
-    LabelWatcher tentatives([] { return Connexion::Instance() ? Connexion::Instance()->Label_Tentative : nullptr; });
+    LabelWatcher tentatives(
+        [] { return Connexion::Instance() ? Connexion::Instance()->Label_Tentative : nullptr; });
     Fonctions::Lecture_Index_Memoire(false);
     EXPECT_FALSE(D().Etat_Liaison.Lecture_Index_Reussie);
     EXPECT_EQ(sim->framesWithCode(panelsim::cmd::MemoryIndex), 3);
-    EXPECT_EQ(tentatives.texts(),
-              QStringList({QStringLiteral("Tentative de Connexion 1 / 3."), QStringLiteral("Tentative de Connexion 2 / 3."),
-                           QStringLiteral("Tentative de Connexion 3 / 3.")}));
+    EXPECT_EQ(tentatives.texts(), QStringList({QStringLiteral("Tentative de Connexion 1 / 3."),
+                                               QStringLiteral("Tentative de Connexion 2 / 3."),
+                                               QStringLiteral("Tentative de Connexion 3 / 3.")}));
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].title, Fonctions::Titre_Erreur_1);
     EXPECT_EQ(Connexion::Instance(), nullptr);

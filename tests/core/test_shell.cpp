@@ -44,11 +44,12 @@ QStringList texts(const QList<QAction *> &actions)
 TEST_F(Shell, MenuBarTextsAndOrder)
 {
     EXPECT_EQ(texts(main->menuBar()->actions()),
-              QStringList({"Sélection Port", "|", "Enregistrer Sous", "|", "Analyse", "|", "A Propos de ...", "|",
-                           "Quitter"}));
+              QStringList({"Sélection Port", "|", "Enregistrer Sous", "|", "Analyse", "|", "A Propos de ...",
+                           "|", "Quitter"}));
     EXPECT_EQ(texts(main->mnuSave->actions()), QStringList({"Fromat Dorva", "Format Excel"}));
-    EXPECT_EQ(texts(main->mnuAnalyse->actions()),
-              QStringList({"Graphique Leq", "Tableau Leq", "", "Tableau Evénements", "", "Tableau Paramètres"}));
+    EXPECT_EQ(
+        texts(main->mnuAnalyse->actions()),
+        QStringList({"Graphique Leq", "Tableau Leq", "", "Tableau Evénements", "", "Tableau Paramètres"}));
     EXPECT_TRUE(main->mnuAnalyse->actions()[2]->isSeparator());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Velquin Analyser - Pelmar - Version 2.4"));
 }
@@ -58,8 +59,9 @@ TEST_F(Shell, FoundPanelGivesItsCaptionAndMessage)
     testsupport::PointPortAt(5, QString::fromStdString(sim->path()));
     MessageRecorder boxes;
     main->Form_Load();
-    EXPECT_EQ(main->windowTitle(),
-              QStringLiteral("Pelmar - Velquin Logiciel d'analyse - Version 2.4 |  Selected COM Port : COM 5"));
+    EXPECT_EQ(
+        main->windowTitle(),
+        QStringLiteral("Pelmar - Velquin Logiciel d'analyse - Version 2.4 |  Selected COM Port : COM 5"));
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Dorva is detected on port 5"));
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Detection successful"));
@@ -74,7 +76,8 @@ TEST_F(Shell, NoPanelOpensThePortWindowAndAnnulerGivesTheNoPortCaption)
     MessageRecorder boxes;
     main->Form_Load();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Dorva is not detected, Please plug your Dorva then clic on 'OK'"));
+    EXPECT_EQ(boxes.shown()[0].text,
+              QStringLiteral("Dorva is not detected, Please plug your Dorva then clic on 'OK'"));
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Detection failure"));
     frmPort *p = Port::Instance();
     ASSERT_NE(p, nullptr);
@@ -82,11 +85,12 @@ TEST_F(Shell, NoPanelOpensThePortWindowAndAnnulerGivesTheNoPortCaption)
     for (int i = 1; i <= 16; ++i)
         EXPECT_FALSE(p->Option_COM[static_cast<size_t>(i)]->isEnabled()) << i;
     EXPECT_FALSE(p->Cmd_Ok->isEnabled());
-    EXPECT_EQ(p->Frame1->title(), QString(25, ' ') + QStringLiteral("Sélection du port de communication") +
-                                      QString(24, ' '));
+    EXPECT_EQ(p->Frame1->title(),
+              QString(25, ' ') + QStringLiteral("Sélection du port de communication") + QString(24, ' '));
     p->Cmd_Annuler_Click();
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Velquin Analyser - Pelmar - Version 2.4  |  Pas de port de COM.  "
-                                                  "|  Mode d'ouverture de fichier actif"));
+    EXPECT_EQ(main->windowTitle(),
+              QStringLiteral("Velquin Analyser - Pelmar - Version 2.4  |  Pas de port de COM.  "
+                             "|  Mode d'ouverture de fichier actif"));
     EXPECT_FALSE(D().Ouvert.Ouvert_Port);
 }
 
@@ -99,7 +103,8 @@ TEST_F(Shell, PortWindowSelectsTheOnlyUsablePortAndOkGivesTheChosenCaption)
     EXPECT_TRUE(p.Cmd_Ok->isEnabled());
     EXPECT_EQ(sim->frames().size(), 0u); // nothing is sent to find usable ports
     p.Cmd_Ok_Click();
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Velquin Analyser - Pelmar - Version 2.4 |  Port de com. : COM 9"));
+    EXPECT_EQ(main->windowTitle(),
+              QStringLiteral("Velquin Analyser - Pelmar - Version 2.4 |  Port de com. : COM 9"));
     EXPECT_EQ(Fonctions::MSComm1().CommPort(), 9);
     EXPECT_EQ(Port::Instance(), nullptr);
 }
@@ -137,7 +142,8 @@ TEST_F(Shell, AnalyseItemReopensTheDataSourceDialogForItsView)
     ASSERT_NE(second, nullptr);
     EXPECT_NE(second, premier);
     EXPECT_EQ(D().Type_Analyse, QStringLiteral("Tableau Evénements"));
-    EXPECT_EQ(second->Frame1->title(), QStringLiteral("Sélectionnez le type de données pour le Tableau Evénements"));
+    EXPECT_EQ(second->Frame1->title(),
+              QStringLiteral("Sélectionnez le type de données pour le Tableau Evénements"));
     main->mnuTableau_Parametres->trigger();
     EXPECT_EQ(D().Type_Analyse, QStringLiteral("Parametres"));
     main->mnuGraphique->trigger();
@@ -154,8 +160,9 @@ TEST_F(Shell, AboutWindowActsModal)
     EXPECT_EQ(a.lblTitle->text(), QStringLiteral("LOGICIEL D'ANALYSE DES DONNEES DE L'Pelmar"));
     EXPECT_EQ(a.Label_Version->text(), QStringLiteral("Version :15072009"));
     EXPECT_EQ(a.Label_Resolution->text(),
-              QStringLiteral("*  Résolutions compatibles :\r\n    _ 800 x 600.\r\n    _ 1024 x 768.\r\n    _ 1152 x "
-                             "864 ou +  (Recommandé)."));
+              QStringLiteral(
+                  "*  Résolutions compatibles :\r\n    _ 800 x 600.\r\n    _ 1024 x 768.\r\n    _ 1152 x "
+                  "864 ou +  (Recommandé)."));
     // The pictures are not beside the test program: the window shows without them.
     EXPECT_TRUE(a.picIcon->pixmap().isNull());
     a.cmdOK->click();

@@ -275,9 +275,7 @@ void PanelSimulator::Impl::handle(const Frame &frame)
         queue(std::move(out), false);
         break;
     }
-    case cmd::MemoryIndex:
-        queue(indexAnswer(currentIndex()), false);
-        break;
+    case cmd::MemoryIndex: queue(indexAnswer(currentIndex()), false); break;
     case cmd::PeriodDownload:
         // Before any date range, the whole memory; after a range that held nothing, nothing at all.
         if (!rangeAnswered && recordCount > 0)

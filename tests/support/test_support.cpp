@@ -30,7 +30,8 @@ MessageRecorder::MessageRecorder(platform::MsgResult answer) : m_answer(answer)
             return platform::MsgResult::Ok;
         if (m.buttons == platform::MsgButtons::OkCancel &&
             (m_answer == platform::MsgResult::Yes || m_answer == platform::MsgResult::No))
-            return m_answer == platform::MsgResult::Yes ? platform::MsgResult::Ok : platform::MsgResult::Cancel;
+            return m_answer == platform::MsgResult::Yes ? platform::MsgResult::Ok
+                                                        : platform::MsgResult::Cancel;
         return m_answer;
     });
 }
