@@ -33,7 +33,7 @@ protected:
 
     std::unique_ptr<panelsim::PanelSimulator> sim;
     int port = 0;
-    testsupport::FastTicks ticks{10.0};
+    testsupport::FastTicks ticks{2.0};
 };
 
 // Collects every text a label shows while events run, in order and without repeats.

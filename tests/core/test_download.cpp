@@ -409,7 +409,7 @@ TEST_F(Download, LineGoingSilentMidTransferStopsWithTheError)
 
 TEST_F(Download, WholeMemoryTransferAsksEveryBlockAndKeepsNothing)
 {
-    testsupport::FastTicks faster(40.0);
+    testsupport::FastTicks faster(10.0);
     D().Donnees_Chargees = false;
     main->setSaveEnabled(false);
     MessageRecorder boxes;
