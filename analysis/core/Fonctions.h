@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 class SerialControl;
@@ -79,6 +80,13 @@ QString Erreur_Adresses_Selection();
 bool Adresse_Valide(int32_t adresse);
 void Message_Reponse_Erronee(const QString &raison);
 
+// A modal box with the critical icon and an Ok button.
+void Message_Critique(const QString &texte, const QString &titre);
+// The save dialog asked again, with an empty proposal, until a name comes back; each empty name
+// shows `texte_vide` / `titre_vide`. std::nullopt when the user cancels.
+std::optional<QString> Demander_Nom_Sauvegarde(const QString &propose, const QString &filtre,
+                                               const QString &texte_vide, const QString &titre_vide);
+
 inline const QString Texte_Periode_Vide =
     QStringLiteral("Il n'y a pas de données dans la période sélectionnée !!! Veuillez sélectionner d'autres "
                    "dates d'analyses SVP !!!");
@@ -119,6 +127,8 @@ QString Nom_Jour(int jour, int mois, int annee);
 QString Nom_Mois(int mois);
 // "Mercredi 4 Mars 2009" from a day, month and year minus 2000, as the period windows show a day.
 QString Texte_Jour_Complet(int jour, int mois, int annee_2000);
+// "05-03-2009" from a day, month and four-digit year, as file names and saved files write a day.
+QString Texte_Date_Tirets(int jour, int mois, int annee);
 
 // Windows that the close-all routine knows, in its order.
 enum class Fenetre {

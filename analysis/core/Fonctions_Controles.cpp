@@ -1,6 +1,7 @@
 // Checks of the dates and addresses that the panel reports, before anything is sized from them.
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
+#include "platform/common_dialog.h"
 #include "platform/message_box.h"
 
 #include <QDate>
@@ -33,11 +34,28 @@ QString Erreur_Adresses_Selection()
     return {};
 }
 
+void Message_Critique(const QString &texte, const QString &titre)
+{
+    platform::MsgBox(texte, platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
+}
+
 void Message_Reponse_Erronee(const QString &raison)
 {
-    platform::MsgBox(raison + QStringLiteral(" Veuillez recommencer le transfert SVP !!!"),
-                     platform::MsgButtons::Ok, platform::MsgIcon::Critical,
+    Message_Critique(raison + QStringLiteral(" Veuillez recommencer le transfert SVP !!!"),
                      QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+}
+
+std::optional<QString> Demander_Nom_Sauvegarde(const QString &propose, const QString &filtre,
+                                               const QString &texte_vide, const QString &titre_vide)
+{
+    QString nom = propose;
+    for (;;) {
+        const auto choix = platform::ShowFileDialog({platform::FileDialogMode::Save, nom, filtre});
+        if (!choix || !choix->isEmpty())
+            return choix;
+        Message_Critique(texte_vide, titre_vide);
+        nom.clear();
+    }
 }
 
 } // namespace Fonctions

@@ -67,4 +67,9 @@ QString Texte_Jour_Complet(int jour, int mois_, int annee_2000)
            QString::number(annee_2000 + 2000);
 }
 
+QString Texte_Date_Tirets(int jour, int mois_, int annee)
+{
+    return QString::asprintf("%02d-%02d-%04d", jour, mois_, annee);
+}
+
 } // namespace Fonctions

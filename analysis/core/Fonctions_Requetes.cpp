@@ -3,7 +3,6 @@
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/frmConnexion.h"
 #include "analysis/core/frmMain.h"
-#include "platform/message_box.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
 
@@ -55,7 +54,7 @@ QString Texte_Tentative(int tentative)
 
 void Message_Erreur_1()
 {
-    platform::MsgBox(Texte_Erreur_1, platform::MsgButtons::Ok, platform::MsgIcon::Critical, Titre_Erreur_1);
+    Message_Critique(Texte_Erreur_1, Titre_Erreur_1);
 }
 
 void Detection_Port()

@@ -1,8 +1,6 @@
 #include "analysis/core/Fonctions_Sauvegarde.h"
 
 #include "analysis/core/Fonctions.h"
-#include "platform/common_dialog.h"
-#include "platform/message_box.h"
 
 #include <QCursor>
 #include <QDate>
@@ -14,9 +12,6 @@
 #include <string_view>
 
 using Declaration::D;
-using platform::MsgBox;
-using platform::MsgButtons;
-using platform::MsgIcon;
 
 namespace Fonctions_Sauvegarde {
 namespace {
@@ -41,11 +36,6 @@ void ligneEntier(QByteArray &o, int64_t v)
 {
     ajouterEntier(o, v);
     finLigne(o);
-}
-
-QString texteDate(int jour, int mois, int annee)
-{
-    return QString::asprintf("%02d-%02d-%04d", jour, mois, annee);
 }
 
 // ---- Reading ----------------------------------------------------------------------------------
@@ -197,11 +187,6 @@ private:
     bool m_actif = false;
 };
 
-void message(const QString &texte, const QString &titre)
-{
-    MsgBox(texte, MsgButtons::Ok, MsgIcon::Critical, titre);
-}
-
 } // namespace
 
 QByteArray Entete(int version_mineure)
@@ -221,9 +206,10 @@ QByteArray Octets_Sauvegarde(const Declaration::Etat &etat)
     finLigne(o);
     // The period held, not Date_Selection: a held-data dialog may have narrowed that to a sub-period
     // while every row is written.
-    o.append(texteDate(periode.Jour_Debut, periode.Mois_Debut, periode.Annee_Debut).toLatin1());
+    o.append(
+        Fonctions::Texte_Date_Tirets(periode.Jour_Debut, periode.Mois_Debut, periode.Annee_Debut).toLatin1());
     finLigne(o);
-    o.append(texteDate(periode.Jour_Fin, periode.Mois_Fin, periode.Annee_Fin).toLatin1());
+    o.append(Fonctions::Texte_Date_Tirets(periode.Jour_Fin, periode.Mois_Fin, periode.Annee_Fin).toLatin1());
     finLigne(o);
     ligneEntier(o, selection.Adresse_Debut_Selection);
     ligneEntier(o, selection.Adresse_Fin_Selection);
@@ -382,8 +368,10 @@ QString Nom_Propose(const Declaration::Etat &etat)
     const auto &p = etat.Parametres_Afficheur;
     QString nom = (p.Modele_40dB ? QStringLiteral("Pelmar - 40dB - ") : QStringLiteral("Pelmar - ")) +
                   p.Nom_Afficheur + QStringLiteral(" - ") +
-                  texteDate(per.Jour_Debut, per.Mois_Debut, per.Annee_Debut) + QStringLiteral(" au ") +
-                  texteDate(per.Jour_Fin, per.Mois_Fin, per.Annee_Fin) + QStringLiteral(".") + Extension;
+                  Fonctions::Texte_Date_Tirets(per.Jour_Debut, per.Mois_Debut, per.Annee_Debut) +
+                  QStringLiteral(" au ") +
+                  Fonctions::Texte_Date_Tirets(per.Jour_Fin, per.Mois_Fin, per.Annee_Fin) +
+                  QStringLiteral(".") + Extension;
     // A "/" would make the proposal a path into a folder that does not exist.
     return nom.replace(QLatin1Char('/'), QLatin1Char('-'));
 }
@@ -403,39 +391,31 @@ void Sauvegarder_Donnees()
 {
     Fonctions::Fermer_Fenetres();
     if (!D().Donnees_Chargees) {
-        message(Texte_Pas_De_Donnees, Titre_Pas_De_Donnees);
+        Fonctions::Message_Critique(Texte_Pas_De_Donnees, Titre_Pas_De_Donnees);
         return;
     }
-    QString propose = Nom_Propose(D());
-    QString chemin;
-    for (;;) {
-        const auto choix = platform::ShowFileDialog({platform::FileDialogMode::Save, propose, Filtre});
-        if (!choix)
-            return; // Cancel ends the save quietly
-        if (!choix->isEmpty()) {
-            chemin = *choix;
-            break;
-        }
-        message(Texte_Nom_Vide, Titre_Sauver);
-        propose.clear();
-    }
+    const auto choix =
+        Fonctions::Demander_Nom_Sauvegarde(Nom_Propose(D()), Filtre, Texte_Nom_Vide, Titre_Sauver);
+    if (!choix)
+        return; // Cancel ends the save quietly
+    const QString &chemin = *choix;
 
     // Written aside and put in place whole, so a failure leaves any earlier file as it was.
     const QByteArray octets = Octets_Sauvegarde(D());
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())
-        message(Texte_Ecriture_Echouee, Titre_Sauver);
+        Fonctions::Message_Critique(Texte_Ecriture_Echouee, Titre_Sauver);
 }
 
 bool Ouvrir_Sauvegarde(const QString &chemin)
 {
     Fonctions::Fermer_Fenetres();
     if (chemin.isEmpty()) {
-        message(Texte_Chemin_Vide, Titre_Chemin_Vide);
+        Fonctions::Message_Critique(Texte_Chemin_Vide, Titre_Chemin_Vide);
         return false;
     }
     if (!Extension_Valide(chemin)) {
-        message(Texte_Pas_Pelmar, Titre_Ouvrir);
+        Fonctions::Message_Critique(Texte_Pas_Pelmar, Titre_Ouvrir);
         return false;
     }
 
@@ -445,12 +425,12 @@ bool Ouvrir_Sauvegarde(const QString &chemin)
         Sablier sablier;
         QFile fichier(chemin);
         if (!fichier.open(QIODevice::ReadOnly)) {
-            message(Texte_Illisible, Titre_Ouvrir);
+            Fonctions::Message_Critique(Texte_Illisible, Titre_Ouvrir);
             return false;
         }
         const QByteArray octets = fichier.readAll();
         if (fichier.error() != QFileDevice::NoError) {
-            message(Texte_Illisible, Titre_Ouvrir);
+            Fonctions::Message_Critique(Texte_Illisible, Titre_Ouvrir);
             return false;
         }
         fichier.close();
@@ -458,10 +438,10 @@ bool Ouvrir_Sauvegarde(const QString &chemin)
     }
     switch (r.refus) {
     case Refus::Aucun: Appliquer(std::move(contenu), D()); return true;
-    case Refus::Entete: message(Texte_Pas_Pelmar, Titre_Ouvrir); return false;
+    case Refus::Entete: Fonctions::Message_Critique(Texte_Pas_Pelmar, Titre_Ouvrir); return false;
     case Refus::Endommage: break;
     }
-    message(Texte_Endommage(r.ligne), Titre_Ouvrir);
+    Fonctions::Message_Critique(Texte_Endommage(r.ligne), Titre_Ouvrir);
     return false;
 }
 

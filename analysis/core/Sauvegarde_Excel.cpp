@@ -1,8 +1,6 @@
 #include "analysis/core/Sauvegarde_Excel.h"
 
 #include "analysis/core/Fonctions.h"
-#include "platform/common_dialog.h"
-#include "platform/message_box.h"
 #include "platform/spreadsheet.h"
 
 #include <cstdlib>
@@ -12,21 +10,6 @@ using Declaration::D;
 
 namespace Sauvegarde_Excel {
 namespace {
-
-QString deuxChiffres(int v)
-{
-    return QString::asprintf("%02d", v);
-}
-
-QString texteDate(int jour, int mois, int annee)
-{
-    return QString::asprintf("%02d-%02d-%04d", jour, mois, annee);
-}
-
-void message(const QString &texte, const QString &titre)
-{
-    platform::MsgBox(texte, platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
-}
 
 } // namespace
 
@@ -104,10 +87,12 @@ std::optional<std::vector<int32_t>> Lignes_Exportees(const Declaration::Table_Do
 
 QString Nom_Propose(const QString &nom_afficheur, const Periode_Excel &p)
 {
-    QString nom = QStringLiteral("Pelmar ") + nom_afficheur + QStringLiteral(" - ") +
-                  texteDate(p.Excel_Jour_Debut, p.Excel_Mois_Debut, p.Excel_Annee_Debut + 2000) +
-                  QStringLiteral(" au ") +
-                  texteDate(p.Excel_Jour_Fin, p.Excel_Mois_Fin, p.Excel_Annee_Fin + 2000) + Extension;
+    QString nom =
+        QStringLiteral("Pelmar ") + nom_afficheur + QStringLiteral(" - ") +
+        Fonctions::Texte_Date_Tirets(p.Excel_Jour_Debut, p.Excel_Mois_Debut, p.Excel_Annee_Debut + 2000) +
+        QStringLiteral(" au ") +
+        Fonctions::Texte_Date_Tirets(p.Excel_Jour_Fin, p.Excel_Mois_Fin, p.Excel_Annee_Fin + 2000) +
+        Extension;
     // A "/" would make the proposal a path into a folder that does not exist.
     return nom.replace(QLatin1Char('/'), QLatin1Char('-'));
 }
@@ -134,7 +119,7 @@ QString Texte_Case(int16_t v)
 {
     if (v == 0)
         return {};
-    return v >= 1 && v <= 9 ? deuxChiffres(v) : QString::number(v);
+    return v >= 1 && v <= 9 ? Fonctions::Deux_Chiffres(v) : QString::number(v);
 }
 
 QString Texte_Case_Annee(int16_t v)
@@ -194,29 +179,22 @@ void Exporter_Excel()
 {
     Fonctions::Fermer_Fenetres();
     if (!D().Donnees_Chargees) {
-        message(Texte_Pas_De_Donnees, Titre_Pas_De_Donnees);
+        Fonctions::Message_Critique(Texte_Pas_De_Donnees, Titre_Pas_De_Donnees);
         return;
     }
     const Periode_Excel &periode = Periode();
     const auto lignes = Lignes_Exportees(D().Donnees_Memoire, periode, Lignes_Max());
     if (!lignes) {
-        message(Texte_Trop_De_Lignes(Lignes_Max()), Titre_Impossible);
+        Fonctions::Message_Critique(Texte_Trop_De_Lignes(Lignes_Max()), Titre_Impossible);
         return;
     }
 
-    QString propose = Nom_Propose(D().Parametres_Afficheur.Nom_Afficheur, periode);
-    QString chemin;
-    for (;;) {
-        const auto choix = platform::ShowFileDialog({platform::FileDialogMode::Save, propose, Filtre});
-        if (!choix)
-            return; // Cancel ends the export quietly
-        if (!choix->isEmpty()) {
-            chemin = *choix;
-            break;
-        }
-        message(Texte_Nom_Vide, Titre_Impossible);
-        propose.clear();
-    }
+    const auto choix =
+        Fonctions::Demander_Nom_Sauvegarde(Nom_Propose(D().Parametres_Afficheur.Nom_Afficheur, periode),
+                                           Filtre, Texte_Nom_Vide, Titre_Impossible);
+    if (!choix)
+        return; // Cancel ends the export quietly
+    QString chemin = *choix;
     if (!chemin.endsWith(Extension, Qt::CaseInsensitive))
         chemin += Extension;
 
@@ -235,7 +213,7 @@ void Exporter_Excel()
         ++ligne_feuille;
     }
     if (!classeur.SaveAs(chemin))
-        message(Texte_Echec(classeur.ErrorString()), Titre_Impossible);
+        Fonctions::Message_Critique(Texte_Echec(classeur.ErrorString()), Titre_Impossible);
     classeur.Quit();
 }
 
