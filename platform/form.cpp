@@ -2,8 +2,10 @@
 #include "platform/twips.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPalette>
 
 namespace platform {
@@ -15,7 +17,23 @@ QPointer<QMdiArea> &area()
     return a;
 }
 
+bool &closing()
+{
+    static bool c = false;
+    return c;
+}
+
 } // namespace
+
+void SetProgramClosing(bool c)
+{
+    closing() = c;
+}
+
+bool ProgramClosing()
+{
+    return closing();
+}
 
 void SetMdiArea(QMdiArea *a)
 {
@@ -58,10 +76,31 @@ void FitWidth(QWidget *w)
     }
 }
 
+void FitCaptions(QWidget *w)
+{
+    for (QWidget *child : w->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(child);
+        if ((label && !label->wordWrap() && label->pixmap().isNull()) ||
+            qobject_cast<QAbstractButton *>(child))
+            FitWidth(child);
+    }
+}
+
 Form::Form(Kind kind) : m_mdiChild(kind == Kind::MdiChild)
 {
     if (kind == Kind::Owned && MdiArea())
         setParent(MdiArea()->window(), Qt::Window);
+}
+
+Form::Form(Kind kind, const QString &caption, int widthTwips, int heightTwips, const QColor &background)
+    : Form(kind)
+{
+    setWindowTitle(caption);
+    // The family only: the size comes from the program's font.
+    setFont(QFont(QStringLiteral("Arial")));
+    setClientSizeTwips(widthTwips, heightTwips);
+    if (background.isValid())
+        SetBackground(this, background);
 }
 
 QWidget *Form::frame()
@@ -75,10 +114,15 @@ void Form::Show()
 {
     if (m_unloaded)
         return;
+    if (!m_fitted) {
+        FitCaptions(this);
+        m_fitted = true;
+    }
     if (m_mdiChild && MdiArea() && !m_sub) {
         m_sub = MdiArea()->addSubWindow(this);
         m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_sub->setWindowIcon(QIcon());
+        // The program's own icon, not the toolkit's.
+        m_sub->setWindowIcon(QApplication::windowIcon());
         applyPosition();
     }
     if (m_sub) {
@@ -103,7 +147,29 @@ void Form::Unload()
     m_unloaded = true;
     Form_Unload();
     frame()->hide();
-    frame()->deleteLater();
+    if (m_handlers == 0)
+        frame()->deleteLater();
+}
+
+HandlerScope::HandlerScope(Form *form) : m_form(form)
+{
+    if (form)
+        ++form->m_handlers;
+}
+
+HandlerScope::~HandlerScope()
+{
+    Form *f = m_form.data();
+    if (!f)
+        return;
+    // The last handler out deletes a window that was unloaded under it.
+    if (--f->m_handlers == 0 && f->m_unloaded)
+        f->frame()->deleteLater();
+}
+
+bool HandlerScope::Stands() const
+{
+    return m_form && !m_form->IsUnloaded() && !ProgramClosing();
 }
 
 void Form::closeEvent(QCloseEvent *event)

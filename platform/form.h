@@ -2,6 +2,8 @@
 // window's multi-document area (or on its own for the splash, about and modal-like windows).
 #pragma once
 
+#include "platform/twips.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -14,6 +16,10 @@ QMdiArea *MdiArea();
 
 void SetBackground(QWidget *w, const QColor &colour);
 
+// Set once the program has begun to close: waits end, handlers stop at their next look.
+void SetProgramClosing(bool closing);
+bool ProgramClosing();
+
 class Form : public QWidget
 {
     Q_OBJECT
@@ -23,6 +29,10 @@ public:
     // is disabled (the windows that disable it to behave as modal ones).
     enum class Kind { MdiChild, Owned, Independent };
     explicit Form(Kind kind = Kind::MdiChild);
+    // A window with its caption and client size in twips, the windows' 8-point Arial and, unless
+    // `background` is invalid, that background colour.
+    Form(Kind kind, const QString &caption, int widthTwips, int heightTwips,
+         const QColor &background = FormBackground());
 
     // Makes the window visible (inside the MDI area when it is a child).
     void Show();
@@ -30,6 +40,8 @@ public:
     // Runs Form_Unload once, then removes the window. Safe to call from its own handlers.
     void Unload();
     bool IsUnloaded() const { return m_unloaded; }
+    // Whether one of its handlers is running (the window is then deleted only once they return).
+    bool InHandler() const { return m_handlers > 0; }
 
     // Position and size of the window frame in twips.
     void setLeftTwips(int left);
@@ -58,7 +70,29 @@ private:
     int m_left = -1;
     int m_top = -1;
     bool m_unloaded = false;
+    bool m_fitted = false;
+    int m_handlers = 0;
     QPointer<QMdiSubWindow> m_sub;
+
+    friend class HandlerScope;
+};
+
+// Held by a handler for as long as it runs: a handler that waits lets window events run, and one of
+// them may unload its window. The window is then deleted only after the handler returns, and Stands()
+// tells the handler, after each wait, whether it may go on.
+class HandlerScope
+{
+public:
+    explicit HandlerScope(Form *form);
+    ~HandlerScope();
+    HandlerScope(const HandlerScope &) = delete;
+    HandlerScope &operator=(const HandlerScope &) = delete;
+
+    // The window is still loaded and the program is not closing.
+    bool Stands() const;
+
+private:
+    QPointer<Form> m_form;
 };
 
 // The one instance of a form class, loaded on demand as the programs' windows are.

@@ -31,6 +31,9 @@ inline void PlaceTwips(QWidget *w, int left, int top, int width, int height)
 // Widens a caption-bearing control (label, option, check box) to show its whole text, as far as
 // its parent leaves room: the layouts were drawn for narrower system fonts.
 void FitWidth(QWidget *w);
+// FitWidth on every caption-bearing control inside `w` (labels that do not wrap, buttons, options, check
+// boxes).
+void FitCaptions(QWidget *w);
 
 // Background of every window but the main one.
 inline QColor FormBackground()

@@ -135,6 +135,10 @@ struct Etat
     Parametres Parametres_Afficheur;
     Index Index_Memoire;
     Selection Date_Selection;
+    // The held set's own panel addresses, apart from Date_Selection, which every new request rewrites:
+    // a save writes these.
+    int32_t Adresse_Debut_Chargee = 0;
+    int32_t Adresse_Fin_Chargee = 0;
     Liaison Etat_Liaison;
     QString Type_Analyse;
     Fenetres_Ouvertes Ouvert;

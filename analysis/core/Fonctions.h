@@ -23,15 +23,10 @@ inline constexpr int Demande_Periode = 0x61; // 0x61..0x66, one date part each
 inline constexpr int Demande_Transfert_Periode = 0x6F;
 inline constexpr int Demande_Bloc_Memoire = 0x84;
 
-inline constexpr int Taille_Reception = 16384; // input buffer size and receive threshold
-inline const QString Reglages_Ligne = QStringLiteral("56000,N,8,1");
-
 // The program's one serial control.
 platform::SerialControl &MSComm1();
 
-// The 3-byte request frame: code, value, "i".
-QByteArray Trame_Commande(int code, int valeur);
-// Writes one request frame to the serial control.
+// Writes one request frame to the program's serial control.
 void Envoi_Commande(int code, int valeur);
 
 // Offset byte (bit 7 sign, quarter dB) to whole dB.
@@ -45,7 +40,7 @@ int Decoder_Tampon(const QByteArray &tampon, bool mode_periode, void (*entre_tra
 
 // Port preparation before the start-up scan (port left closed).
 void Ouverture_Detection();
-// Port preparation for one exchange; false when the port cannot be opened.
+// Port preparation for one exchange on Port_COM; false when the port cannot be opened.
 bool Ouverture_Echange();
 // Closes the port if it is open.
 void Fermeture_Port();
@@ -72,6 +67,8 @@ void Message_Erreur_1();
 
 // ---- Checks of what the panel reported ----------------------------------------------------------
 
+// The panel's memory holds no record: its index answered no address.
+bool Memoire_Vide();
 // Empty when the memory index holds real dates and ring addresses, else the reason to show.
 QString Erreur_Index_Memoire();
 // Empty when the selection addresses are usable record addresses of the ring, else the reason.

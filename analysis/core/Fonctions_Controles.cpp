@@ -15,6 +15,12 @@ bool Adresse_Valide(int32_t adresse)
     return adresse >= Debut_Anneau && adresse < Fin_Anneau && (adresse - Debut_Anneau) % 8 == 0;
 }
 
+bool Memoire_Vide()
+{
+    const auto &i = D().Index_Memoire;
+    return i.Adresse_Premier == 0 && i.Adresse_Dernier == 0;
+}
+
 QString Erreur_Index_Memoire()
 {
     const auto &i = D().Index_Memoire;

@@ -1,7 +1,10 @@
-// Panel link: request frame, answer decoder, port preparations.
+// Panel link of the analysis program: its serial control, the answer decoder into the program state,
+// the progress that exchanges report to.
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
-#include "analysis/core/Fonctions_ASCII.h"
+#include "analysis/core/Suivi_Echange.h"
+#include "panel_link/Fonctions_ASCII.h"
+#include "panel_link/Trames.h"
 #include "platform/serial_control.h"
 
 #include <QCoreApplication>
@@ -20,18 +23,46 @@ platform::SerialControl &MSComm1()
     return *control;
 }
 
-QByteArray Trame_Commande(int code, int valeur)
-{
-    QByteArray trame;
-    trame.append(static_cast<char>(code & 0xFF));
-    trame.append(static_cast<char>(valeur & 0xFF));
-    trame.append('i');
-    return trame;
-}
-
 void Envoi_Commande(int code, int valeur)
 {
-    MSComm1().Output(Trame_Commande(code, valeur));
+    panel_link::Envoi_Commande(MSComm1(), code, valeur);
+}
+
+namespace {
+
+// Shows nothing: exchanges run before any progress is registered (and in tests without one).
+class Suivi_Muet final : public Suivi_Echange
+{
+public:
+    void Ouvrir() override {}
+    void Fermer() override {}
+    bool Ouvert() const override { return false; }
+    void Connexion(double) override {}
+    void Transmission(int32_t) override {}
+    void Maximum(double) override {}
+    void Tentative(const QString &) override {}
+    void Temps(const QString &) override {}
+    void Recommencer() override {}
+};
+
+Suivi_Echange *&suivi_inscrit()
+{
+    static Suivi_Echange *s = nullptr;
+    return s;
+}
+
+} // namespace
+
+Suivi_Echange &Suivi()
+{
+    static Suivi_Muet muet;
+    Suivi_Echange *s = suivi_inscrit();
+    return s ? *s : muet;
+}
+
+void Inscrire_Suivi(Suivi_Echange *suivi)
+{
+    suivi_inscrit() = suivi;
 }
 
 int16_t Offset_Depuis_Octet(int octet)
@@ -132,44 +163,21 @@ void Decodage_Reponse(bool mode_periode, int tag, int valeur)
 
 int Decoder_Tampon(const QByteArray &tampon, bool mode_periode, void (*entre_trames)())
 {
-    int trames = 0;
-    for (qsizetype i = 0; i + 2 < tampon.size(); i += 3) {
+    return panel_link::Parcourir_Reponse(tampon, [&](int tag, int valeur) {
         if (entre_trames)
             entre_trames();
-        Decodage_Reponse(mode_periode, static_cast<uint8_t>(tampon[i]), static_cast<uint8_t>(tampon[i + 1]));
-        ++trames;
-    }
-    return trames;
+        Decodage_Reponse(mode_periode, tag, valeur);
+    });
 }
 
 void Ouverture_Detection()
 {
-    auto &com = MSComm1();
-    com.setInBufferSize(1000);
-    com.setOutBufferSize(1000);
-    com.ClearInBuffer();
-    com.setRThreshold(1000);
-    com.setInputLen(0);
-    com.setSettings(Reglages_Ligne);
-    com.setInputModeBinary();
-    com.setPortOpen(false);
+    panel_link::Ouverture_Detection(MSComm1());
 }
 
 bool Ouverture_Echange()
 {
-    auto &com = MSComm1();
-    com.setPortOpen(false);
-    com.setCommPort(D().Etat_Liaison.Port_COM);
-    com.setSettings(Reglages_Ligne);
-    com.setDTREnable(false);
-    com.setInBufferSize(16384);
-    com.setRThreshold(16384);
-    com.setInputLen(0);
-    com.setInputModeBinary();
-    const bool ouvert = com.setPortOpen(true);
-    // Discard what was waiting before the request: only its answer counts.
-    com.ClearInBuffer();
-    return ouvert;
+    return panel_link::Ouverture_Echange(MSComm1(), D().Etat_Liaison.Port_COM);
 }
 
 void Fermeture_Port()

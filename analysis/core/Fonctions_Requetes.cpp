@@ -1,8 +1,9 @@
 // Question-and-answer exchanges with the panel: start-up scan, parameter read, memory-index read.
 #include "analysis/core/Declaration.h"
+#include "analysis/core/Echange.h"
 #include "analysis/core/Fonctions.h"
-#include "analysis/core/frmConnexion.h"
-#include "analysis/core/frmMain.h"
+#include "analysis/core/Suivi_Echange.h"
+#include "platform/input_guard.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
 
@@ -13,9 +14,10 @@ using platform::GetTickCount;
 
 namespace {
 
-constexpr int kAttentesCourtesMax = 10;  // short parameter answers tolerated before one counts
-constexpr int kAttente18OctetsMs = 2000; // bound on the wait for a full index answer
-constexpr int kSondeMs = 250;            // probe answer window of the start-up scan
+constexpr int kReponseParametres = 126; // 42 frames: a whole parameter answer
+constexpr int kReponseIndex = 36;       // 12 frames: dates and both addresses
+constexpr int kAttenteIndexMs = 2000;   // bound on the wait for the rest of an index answer
+constexpr int kSondeMs = 250;           // probe answer window of the start-up scan
 
 void Entre_Trames()
 {
@@ -59,6 +61,7 @@ void Message_Erreur_1()
 
 void Detection_Port()
 {
+    platform::InputGuard garde;
     Fermer_Fenetres();
     auto &l = D().Etat_Liaison;
     l.Afficheur_Detecte = false;
@@ -83,134 +86,80 @@ void Detection_Port()
 
 void Lecture_Parametres()
 {
+    platform::InputGuard garde;
     auto &l = D().Etat_Liaison;
-    auto &com = MSComm1();
     l.Connexion_Reussie = false;
-    l.Tentative = 1;
-    Connexion::Show();
-    int courtes = 0;
+    Suivi().Ouvrir();
 
-    for (;;) {
-        const bool ouvert = Ouverture_Echange();
-        if (ouvert)
-            Envoi_Commande(Demande_Parametres, 0);
-        Attendre(500, true);
-        if (Arret()) {
-            Fermeture_Port();
-            return;
-        }
-        int attente = ouvert ? com.InBufferCount() : 0;
-        if (attente > 0) {
-            platform::DoEvents();
-            attente = com.InBufferCount();
-            if (attente >= 126) {
-                Lire_Et_Decoder(false);
-                l.Connexion_Reussie = true;
-                Fermeture_Port();
-                return;
-            }
-            // A short answer is asked again without counting, but not forever.
-            if (++courtes < kAttentesCourtesMax) {
-                Fermeture_Port();
-                continue;
-            }
-            courtes = 0;
-        }
-        ++l.Tentative;
-        if (l.Tentative > 3) {
-            Message_Erreur_1();
-            Fermeture_Port();
-            return;
-        }
-        Fermeture_Port();
-    }
+    Echange::Requete r;
+    r.envoyer = [] { Envoi_Commande(Demande_Parametres, 0); };
+    r.attente_ms = 500;
+    r.juger = [] {
+        platform::DoEvents();
+        return MSComm1().InBufferCount() >= kReponseParametres ? Echange::Verdict::Complet
+                                                               : Echange::Verdict::Redemander;
+    };
+    if (Echange::Demander(r) != Echange::Issue::Reussi)
+        return;
+    Lire_Et_Decoder(false);
+    l.Connexion_Reussie = true;
+    Fermeture_Port();
 }
 
 void Lecture_Index_Memoire(bool mode_periode)
 {
+    platform::InputGuard garde;
     auto &l = D().Etat_Liaison;
     auto &com = MSComm1();
-    // The stop flag is not cleared here: once the main window has unloaded it must stay set.
-    D().Donnees_Chargees = false;
+    // The stop flag is not cleared here: once the main window has unloaded it must stay set. The data
+    // held stay as they are: only a completed download or a file read replaces them.
     l.Lecture_Index_Reussie = false;
-    if (frmMain *m = frmMain::Instance())
-        m->setSaveEnabled(false);
-    // Events run during the waits, so the window is looked up again at each use.
-    Connexion::Show().Etat_Menu_Sauvegarde = false; // the index read has just disabled saving
-    auto fen = [] { return Connexion::Instance(); };
+    Suivi_Echange &suivi = Suivi();
+    suivi.Ouvrir();
 
     const auto &idx = D().Index_Memoire;
-    l.Quantite_Donnees = Calcul_Quantite_Donnees(idx.Adresse_Premier, idx.Adresse_Dernier);
-    if (frmConnexion *c = fen()) {
-        c->Progression->setMax(static_cast<float>(l.Quantite_Donnees / 125.0 + 40.1));
-        c->Demarrer_Timer();
-        c->Label_Type->setText(QStringLiteral("Connexion avec l'Pelmar en cours ..."));
-        c->Label_Tentative->setText(Texte_Tentative(1));
-        c->Label_Time->setText(QString());
+    l.Quantite_Donnees = mode_periode ? Calcul_Quantite_Donnees(idx.Adresse_Premier, idx.Adresse_Dernier) : 0;
+    suivi.Connexion(mode_periode ? l.Quantite_Donnees / 125.0 + 40.1 : 38.1);
+
+    auto &s = D().Date_Selection;
+    if (mode_periode) {
+        // An answer that lacks them must not leave the previous period's addresses to size a download.
+        s.Adresse_Debut_Selection = 0;
+        s.Adresse_Fin_Selection = 0;
     }
-    l.Tentative = 1;
 
-    auto fermer_fenetre = [&] {
-        if (frmConnexion *c = Connexion::Instance()) {
-            c->Arreter_Timer();
-            c->Unload();
-        }
-    };
-
-    for (;;) {
-        const bool ouvert = Ouverture_Echange();
+    Echange::Requete r;
+    r.envoyer = [&] {
         if (mode_periode) {
-            const auto &s = D().Date_Selection;
             const int valeurs[6] = {s.Jour_Debut_Selection, s.Mois_Debut_Selection, s.Annee_Debut_Selection,
                                     s.Jour_Fin_Selection,   s.Mois_Fin_Selection,   s.Annee_Fin_Selection};
-            for (int i = 0; i < 6 && ouvert; ++i)
+            for (int i = 0; i < 6; ++i)
                 Envoi_Commande(Demande_Periode + i, valeurs[i]);
         } else {
-            l.Quantite_Donnees = 0;
-            if (frmConnexion *c = fen())
-                c->Progression->setMax(38.1f);
-            if (ouvert)
-                Envoi_Commande(Demande_Index_Memoire, D().Type_Analyse == Declaration::Vue_Graphique ? 1 : 0);
+            Envoi_Commande(Demande_Index_Memoire, D().Type_Analyse == Declaration::Vue_Graphique ? 1 : 0);
         }
-        Attendre(5000 + l.Quantite_Donnees, true);
-        if (Arret()) {
-            Fermeture_Port();
-            return;
-        }
+    };
+    r.attente_ms = 5000 + l.Quantite_Donnees;
+    r.juger = [&] {
+        // Only the whole answer counts, and it must come in time.
+        platform::PumpUntil([&] { return Arret() || com.InBufferCount() >= kReponseIndex; },
+                            GetTickCount() + kAttenteIndexMs);
+        return com.InBufferCount() >= kReponseIndex ? Echange::Verdict::Complet : Echange::Verdict::Manque;
+    };
+    r.nouvelle_tentative = [&](int tentative) {
+        suivi.Tentative(Texte_Tentative(tentative));
+        suivi.Recommencer();
+    };
 
-        bool complet = false;
-        if (ouvert && com.InBufferCount() > 0) {
-            // The whole answer is 36 bytes; 18 is enough to begin, and it must come in time.
-            platform::PumpUntil([&] { return Arret() || com.InBufferCount() >= 18; },
-                                GetTickCount() + kAttente18OctetsMs);
-            if (Arret()) {
-                Fermeture_Port();
-                return;
-            }
-            complet = com.InBufferCount() >= 18;
-        }
-        if (complet) {
-            Lire_Et_Decoder(mode_periode);
-            l.Lecture_Index_Reussie = true;
-            Fermeture_Port();
-            fermer_fenetre();
-            return;
-        }
-
-        ++l.Tentative;
-        if (l.Tentative > 3) {
-            Message_Erreur_1();
-            Fermeture_Port();
-            fermer_fenetre();
-            return;
-        }
-        if (frmConnexion *c = fen()) {
-            c->Label_Tentative->setText(Texte_Tentative(l.Tentative));
-            c->Progression->setValue(c->Progression->Min());
-            c->Demarrer_Timer();
-        }
+    const Echange::Issue issue = Echange::Demander(r);
+    if (issue == Echange::Issue::Arret)
+        return;
+    if (issue == Echange::Issue::Reussi) {
+        Lire_Et_Decoder(mode_periode);
+        l.Lecture_Index_Reussie = true;
         Fermeture_Port();
     }
+    suivi.Fermer();
 }
 
 } // namespace Fonctions

@@ -197,7 +197,6 @@ QByteArray Entete(int version_mineure)
 QByteArray Octets_Sauvegarde(const Declaration::Etat &etat)
 {
     const auto &periode = etat.Periode_Chargee;
-    const auto &selection = etat.Date_Selection;
     const auto &p = etat.Parametres_Afficheur;
     const auto &table = etat.Donnees_Memoire;
 
@@ -211,8 +210,9 @@ QByteArray Octets_Sauvegarde(const Declaration::Etat &etat)
     finLigne(o);
     o.append(Fonctions::Texte_Date_Tirets(periode.Jour_Fin, periode.Mois_Fin, periode.Annee_Fin).toLatin1());
     finLigne(o);
-    ligneEntier(o, selection.Adresse_Debut_Selection);
-    ligneEntier(o, selection.Adresse_Fin_Selection);
+    // The held set's own addresses: a later request that failed may have rewritten the selection's.
+    ligneEntier(o, etat.Adresse_Debut_Chargee);
+    ligneEntier(o, etat.Adresse_Fin_Chargee);
     ligneEntier(o, p.Offset);
     ligneEntier(o, p.Niveau_Alarme);
     ajouterEntier(o, p.Version_Firmware[1] + (p.Modele_40dB ? 128 : 0));
@@ -340,6 +340,8 @@ void Appliquer(Contenu &&c, Declaration::Etat &etat)
     etat.Periode_Chargee = c.Periode;
     etat.Date_Selection.Adresse_Debut_Selection = c.Adresse_Debut_Selection;
     etat.Date_Selection.Adresse_Fin_Selection = c.Adresse_Fin_Selection;
+    etat.Adresse_Debut_Chargee = c.Adresse_Debut_Selection;
+    etat.Adresse_Fin_Chargee = c.Adresse_Fin_Selection;
     auto &p = etat.Parametres_Afficheur;
     const auto &f = c.Parametres;
     p.Offset = f.Offset;

@@ -1,18 +1,18 @@
 #include "analysis/core/Fonctions_Transfert.h"
 
+#include "analysis/core/Echange.h"
 #include "analysis/core/Fonctions.h"
-#include "analysis/core/frmConnexion.h"
+#include "analysis/core/Suivi_Echange.h"
+#include "panel_link/Trames.h"
+#include "platform/input_guard.h"
 #include "platform/serial_control.h"
-#include "platform/ticks.h"
 
 namespace Fonctions_Transfert {
 
 using Declaration::D;
-using platform::GetTickCount;
 
 namespace {
 
-constexpr int kTentatives = 3;
 constexpr int kAttenteReponseMs = 2500;
 
 bool Enregistrement_Efface(const char *octets)
@@ -45,72 +45,56 @@ Declaration::Table_Donnees Lignes_Depuis_Octets(const QByteArray &octets, int32_
     return table;
 }
 
-Resultat Transfert_Periode(int32_t n, int32_t duree)
+Resultat Transfert_Periode(int32_t n, int32_t duree, Declaration::Table_Donnees &table)
 {
+    platform::InputGuard garde;
     auto &l = D().Etat_Liaison;
-    auto &com = Fonctions::MSComm1();
-    auto fen = [] { return Connexion::Instance(); };
+    Fonctions::Suivi_Echange &suivi = Fonctions::Suivi();
 
     // Attempts: the request again every 2.5 s until bytes come, three times at most.
-    l.Tentative = 1;
-    for (;;) {
-        const bool ouvert = Fonctions::Ouverture_Echange();
-        if (ouvert)
-            Fonctions::Envoi_Commande(Fonctions::Demande_Transfert_Periode, 0);
-        Fonctions::Attendre(kAttenteReponseMs, true);
-        if (Fonctions::Arret()) {
-            Fonctions::Fermeture_Port();
-            return Resultat::Arret;
-        }
-        if (ouvert && com.InBufferCount() > 0)
-            break;
-        ++l.Tentative;
-        if (l.Tentative > kTentatives) {
-            Fonctions::Fermeture_Port();
-            Fonctions::Message_Erreur_1();
-            return Resultat::Echec;
-        }
-        if (frmConnexion *c = fen()) {
-            c->Label_Tentative->setText(Fonctions::Texte_Tentative(l.Tentative));
-            c->Progression->setValue(c->Progression->Min());
-            c->Label_Time->setText(QStringLiteral("Temps de transfert restant = ") +
-                                   Fonctions::Deux_Chiffres(duree) + QStringLiteral(" sec."));
-            c->Demarrer_Timer();
-        }
-        Fonctions::Fermeture_Port();
-    }
+    Echange::Requete r;
+    r.envoyer = [] { Fonctions::Envoi_Commande(Fonctions::Demande_Transfert_Periode, 0); };
+    r.attente_ms = kAttenteReponseMs;
+    r.nouvelle_tentative = [&](int tentative) {
+        suivi.Tentative(Fonctions::Texte_Tentative(tentative));
+        suivi.Temps(QStringLiteral("Temps de transfert restant = ") + Fonctions::Deux_Chiffres(duree) +
+                    QStringLiteral(" sec."));
+        suivi.Recommencer();
+    };
+    const Echange::Issue demande = Echange::Demander(r);
+    if (demande != Echange::Issue::Reussi)
+        return demande == Echange::Issue::Arret ? Resultat::Arret : Resultat::Echec;
 
     // Reception: everything the line brings until the period is complete; a line that goes
     // quiet for too long ends the download.
-    const qsizetype attendus = static_cast<qsizetype>(n) * 8;
     QByteArray recus;
-    recus.reserve(attendus);
     l.Compteur_Octets = 0;
-    qint64 dernier_octet = GetTickCount();
-    while (recus.size() < attendus) {
-        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0; },
-                            dernier_octet + Delai_Silence_Ms);
-        if (Fonctions::Arret()) {
-            Fonctions::Fermeture_Port();
-            return Resultat::Arret;
-        }
-        if (com.InBufferCount() == 0) {
-            Fonctions::Fermeture_Port();
-            Fonctions::Message_Erreur_1();
-            return Resultat::Echec;
-        }
-        recus.append(com.Input());
-        dernier_octet = GetTickCount();
-        l.Compteur_Octets = static_cast<int32_t>(qMin(recus.size(), attendus));
-    }
-    recus.truncate(attendus);
-    com.ClearInBuffer();
-    com.setRThreshold(Fonctions::Taille_Reception);
-
-    D().Donnees_Memoire = Lignes_Depuis_Octets(recus, n);
-    l.Nombre_Enregistrements = D().Donnees_Memoire.Nombre_Lignes() * 8;
+    recus.reserve(static_cast<qsizetype>(n) * 8);
+    const Echange::Issue reception =
+        Echange::Recevoir(static_cast<qsizetype>(n) * 8, Delai_Silence_Ms, &recus);
+    Fonctions::MSComm1().setRThreshold(panel_link::Taille_Reception);
     Fonctions::Fermeture_Port();
+    if (reception == Echange::Issue::Arret)
+        return Resultat::Arret;
+    if (reception == Echange::Issue::Echec) {
+        Fonctions::Message_Erreur_1();
+        return Resultat::Echec;
+    }
+    table = Lignes_Depuis_Octets(recus, n);
+    l.Nombre_Enregistrements = table.Nombre_Lignes() * 8;
     return Resultat::Reussi;
+}
+
+void Appliquer_Periode(Declaration::Table_Donnees &&table, Declaration::Etat &etat)
+{
+    const auto &s = etat.Date_Selection;
+    etat.Donnees_Memoire = std::move(table);
+    etat.Periode_Chargee = {
+        s.Jour_Debut_Selection, s.Mois_Debut_Selection, static_cast<int16_t>(s.Annee_Debut_Selection + 2000),
+        s.Jour_Fin_Selection,   s.Mois_Fin_Selection,   static_cast<int16_t>(s.Annee_Fin_Selection + 2000)};
+    etat.Adresse_Debut_Chargee = s.Adresse_Debut_Selection;
+    etat.Adresse_Fin_Chargee = s.Adresse_Fin_Selection;
+    etat.Donnees_Chargees = true;
 }
 
 } // namespace Fonctions_Transfert

@@ -20,8 +20,13 @@ Declaration::Table_Donnees Lignes_Depuis_Octets(const QByteArray &octets, int32_
 enum class Resultat { Reussi, Arret, Echec };
 
 // Sends the download request (retrying every 2.5 s, three attempts), collects n * 8 bytes while
-// events run, and on success replaces the record table. The caller has shown the progress
-// window. On failure the "Erreur n°1" message has been shown and nothing held has changed.
-Resultat Transfert_Periode(int32_t n, int32_t duree);
+// events run, and on success gives the rows in `table`; the port is closed on every way out. The caller
+// has shown the progress. On failure the "Erreur n°1" message has been shown. Nothing held changes here:
+// the caller puts the new data set in place with Appliquer_Periode once the download is over.
+Resultat Transfert_Periode(int32_t n, int32_t duree, Declaration::Table_Donnees &table);
+
+// The downloaded rows become the data held: record table, period and addresses of Date_Selection, and
+// the data-held flag.
+void Appliquer_Periode(Declaration::Table_Donnees &&table, Declaration::Etat &etat);
 
 } // namespace Fonctions_Transfert

@@ -18,12 +18,10 @@ QLabel *label(QWidget *parent, int l, int t, int w, int h)
 
 } // namespace
 
-frmAbout::frmAbout() : platform::Form(platform::Form::Kind::Independent)
+frmAbout::frmAbout()
+    : platform::Form(Kind::Independent, QStringLiteral("A Propos de Velquin Analyser"), 7500, 5400)
 {
-    setWindowTitle(QStringLiteral("A Propos de Velquin Analyser"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
-    setClientSizeTwips(7500, 5400);
-    platform::SetBackground(this, platform::FormBackground());
     picIcon = new QLabel(this);
     picIcon->setScaledContents(true);
     platform::PlaceTwips(picIcon, 240, 240, 1500, 900);

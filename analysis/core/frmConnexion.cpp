@@ -3,6 +3,7 @@
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/frmMain.h"
+#include "platform/input_guard.h"
 #include "platform/ticks.h"
 #include "platform/twips.h"
 
@@ -24,11 +25,10 @@ QLabel *labelGras(QWidget *parent, const QString &text)
 
 } // namespace
 
-frmConnexion::frmConnexion()
+frmConnexion::frmConnexion() : platform::Form(Kind::MdiChild, QStringLiteral("Connexion"), 4005, 1455)
 {
-    setWindowTitle(QStringLiteral("Connexion"));
-    setClientSizeTwips(4005, 1455);
-    platform::SetBackground(this, platform::FormBackground());
+    // The one window a user reaches while an exchange runs.
+    platform::InputGuard::AllowWidget(this);
     Label_Type = labelGras(this, QStringLiteral("Connexion avec l'Pelmar en cours ..."));
     platform::PlaceTwips(Label_Type, 150, 180, 3645, 255);
     Label_Tentative = labelGras(this, QStringLiteral("Tentative de Connexion 1 / 3."));
@@ -108,4 +108,65 @@ void frmConnexion::Timer_Wait_Timer()
         const auto restant = static_cast<int32_t>(D().Etat_Liaison.Duree_Transfert - std::floor(valeur / 8));
         Label_Time->setText(Fonctions::Texte_Compte_A_Rebours(restant));
     }
+}
+
+namespace {
+
+class Suivi_Connexion final : public Fonctions::Suivi_Echange
+{
+public:
+    void Ouvrir() override { ::Connexion::Show(); }
+    void Fermer() override
+    {
+        if (frmConnexion *c = ::Connexion::Instance()) {
+            c->Arreter_Timer();
+            c->Unload();
+        }
+    }
+    bool Ouvert() const override { return ::Connexion::Instance() != nullptr; }
+    void Connexion(double maximum) override
+    {
+        if (frmConnexion *c = ::Connexion::Instance()) {
+            c->Progression->setMax(static_cast<float>(maximum));
+            c->Demarrer_Timer();
+            c->Label_Type->setText(QStringLiteral("Connexion avec l'Pelmar en cours ..."));
+            c->Label_Tentative->setText(Fonctions::Texte_Tentative(1));
+            c->Label_Time->setText(QString());
+        }
+    }
+    void Transmission(int32_t duree) override
+    {
+        if (frmConnexion *c = ::Connexion::Instance())
+            c->Preparer_Transmission(duree);
+    }
+    void Maximum(double maximum) override
+    {
+        if (frmConnexion *c = ::Connexion::Instance())
+            c->Progression->setMax(static_cast<float>(maximum));
+    }
+    void Tentative(const QString &texte) override
+    {
+        if (frmConnexion *c = ::Connexion::Instance())
+            c->Label_Tentative->setText(texte);
+    }
+    void Temps(const QString &texte) override
+    {
+        if (frmConnexion *c = ::Connexion::Instance())
+            c->Label_Time->setText(texte);
+    }
+    void Recommencer() override
+    {
+        if (frmConnexion *c = ::Connexion::Instance()) {
+            c->Progression->setValue(c->Progression->Min());
+            c->Demarrer_Timer();
+        }
+    }
+};
+
+} // namespace
+
+Fonctions::Suivi_Echange &Suivi_Fenetre()
+{
+    static Suivi_Connexion suivi;
+    return suivi;
 }

@@ -1,6 +1,7 @@
 // Transfer progress window shown by every panel exchange.
 #pragma once
 
+#include "analysis/core/Suivi_Echange.h"
 #include "platform/form.h"
 #include "platform/progress_bar.h"
 
@@ -36,3 +37,6 @@ protected:
 };
 
 using Connexion = platform::FormSlot<frmConnexion>;
+
+// The progress of the exchanges, shown in this window (loaded on demand).
+Fonctions::Suivi_Echange &Suivi_Fenetre();

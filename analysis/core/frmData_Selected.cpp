@@ -4,12 +4,12 @@
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/Fonctions_Transfert.h"
 #include "analysis/core/Routes.h"
-#include "analysis/core/frmConnexion.h"
+#include "analysis/core/Suivi_Echange.h"
 #include "analysis/core/frmData_Total.h"
 #include "analysis/core/frmMain.h"
 #include "analysis/core/period_layout.h"
+#include "platform/input_guard.h"
 #include "platform/message_box.h"
-#include "platform/ticks.h"
 #include "platform/twips.h"
 
 #include <QDate>
@@ -27,12 +27,9 @@ int Jours_Selection()
 }
 
 frmData_Selected::frmData_Selected()
+    : platform::Form(Kind::MdiChild, QStringLiteral("Voulez-vous tranférer les données suivantes ?"), 6750,
+                     2865)
 {
-    setWindowTitle(QStringLiteral("Voulez-vous tranférer les données suivantes ?"));
-    setFont(QFont(QStringLiteral("Arial")));
-    setClientSizeTwips(6750, 2865);
-    platform::SetBackground(this, platform::FormBackground());
-
     period_layout::Titre(this, QStringLiteral("Données de l'Pelmar sélectionnées pour l'analyse :"), 150,
                          6495);
     const auto lignes = period_layout::Lignes_Information(
@@ -64,14 +61,11 @@ void frmData_Selected::Form_Load()
     Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Data_Selected, this);
 
     const auto &s = D().Date_Selection;
-    Label_Start_Memory->setText(Fonctions::Texte_Jour_Complet(s.Jour_Debut_Selection, s.Mois_Debut_Selection,
-                                                              s.Annee_Debut_Selection));
-    Label_End_Memory->setText(
-        Fonctions::Texte_Jour_Complet(s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection));
-    Label_Nombre_Data->setText(Texte_Nombre_Donnees(
-        Fonctions::Nombre_Enregistrements(s.Adresse_Debut_Selection, s.Adresse_Fin_Selection)));
-    Label_Temps_Transfert->setText(
-        Fonctions::Texte_Duree(Fonctions::Estimation_Temps(Label_Nombre_Data->text().toDouble())));
+    period_layout::Remplir_Lignes_Periode(
+        {Label_Start_Memory, Label_End_Memory, Label_Nombre_Data, Label_Temps_Transfert},
+        {s.Jour_Debut_Selection, s.Mois_Debut_Selection, s.Annee_Debut_Selection, s.Jour_Fin_Selection,
+         s.Mois_Fin_Selection, s.Annee_Fin_Selection},
+        s.Adresse_Debut_Selection, s.Adresse_Fin_Selection);
 }
 
 void frmData_Selected::Form_Unload()
@@ -82,10 +76,8 @@ void frmData_Selected::Form_Unload()
 void frmData_Selected::Retour_Periode()
 {
     Unload();
-    if (D().Type_Analyse == Declaration::Vue_Graphique)
-        Routes::Ouvrir_Vue(QStringLiteral("frmData_Total_Graph"));
-    else
-        Data_Total::Show();
+    if (const Routes::Route *r = Routes::Route_De(D().Type_Analyse); r && r->periode)
+        Routes::Ouvrir(*r->periode);
 }
 
 void frmData_Selected::Cmd_Annuler_Click()
@@ -134,53 +126,51 @@ void frmData_Selected::Cmd_Ok_Click()
         }
     }
 
+    // From here to the end the user reaches only the progress and "Quitter".
+    platform::HandlerScope handler(this);
+    platform::InputGuard garde;
     auto &l = D().Etat_Liaison;
     l.Duree_Transfert = static_cast<int32_t>(Fonctions::Arrondi(n * 8.0 / 5600)) + 2;
     Hide();
-    Connexion::Show().Preparer_Transmission(l.Duree_Transfert);
+    Fonctions::Suivi_Echange &suivi = Fonctions::Suivi();
+    suivi.Ouvrir();
+    suivi.Transmission(l.Duree_Transfert);
 
-    const auto resultat = Fonctions_Transfert::Transfert_Periode(n, l.Duree_Transfert);
-    if (resultat == Fonctions_Transfert::Resultat::Arret)
+    Declaration::Table_Donnees table;
+    const auto resultat = Fonctions_Transfert::Transfert_Periode(n, l.Duree_Transfert, table);
+    if (resultat == Fonctions_Transfert::Resultat::Arret || !handler.Stands())
         return;
     if (resultat == Fonctions_Transfert::Resultat::Echec) {
-        Connexion::Unload();
+        suivi.Fermer();
         Unload();
         return;
     }
 
     Fonctions::Attendre(2500, true);
-    if (frmConnexion *fen = Connexion::Instance()) {
-        fen->Arreter_Timer();
-        fen->Unload();
-    }
+    // Closing now must change nothing: the new data set is put in place only past this point.
+    if (Fonctions::Arret() || !handler.Stands())
+        return;
+    suivi.Fermer();
 
-    const auto &s = D().Date_Selection;
-    D().Periode_Chargee = {
-        s.Jour_Debut_Selection, s.Mois_Debut_Selection, static_cast<int16_t>(s.Annee_Debut_Selection + 2000),
-        s.Jour_Fin_Selection,   s.Mois_Fin_Selection,   static_cast<int16_t>(s.Annee_Fin_Selection + 2000)};
-    D().Donnees_Chargees = true;
+    Fonctions_Transfert::Appliquer_Periode(std::move(table), D());
     frmMain *m = frmMain::Instance();
     if (m)
         m->setSaveEnabled(true);
 
-    const QString &type = D().Type_Analyse;
-    if (type == Declaration::Vue_Graphique) {
+    const Routes::Route *route = Routes::Route_De(D().Type_Analyse);
+    if (route && route->vue == Routes::Vue::Graphique) {
         // The graph window takes a while to draw: the main window waits under the hourglass.
         if (m) {
             m->setEnabled(false);
             m->setCursor(Qt::WaitCursor);
         }
         Hide();
-        if (!Routes::Ouvrir_Vue(QStringLiteral("frmGraphique")) && m) {
+        if (!Routes::Ouvrir(route->vue) && m) {
             m->setEnabled(true);
             m->unsetCursor();
         }
-    } else if (type == Declaration::Vue_Leq) {
-        Routes::Ouvrir_Vue(QStringLiteral("frmTableau_Leq"));
-    } else if (type == Declaration::Vue_Evenements) {
-        Routes::Ouvrir_Vue(QStringLiteral("frmEvenements"));
-    } else if (type == Declaration::Vue_Parametres) {
-        Routes::Ouvrir_Vue(QStringLiteral("frmParametres"));
+    } else if (route) {
+        Routes::Ouvrir(route->vue);
     }
     Unload();
 }

@@ -17,12 +17,8 @@ QString Texte_Nombre_Donnees(double nombre)
 }
 
 frmData_Total::frmData_Total()
+    : platform::Form(Kind::MdiChild, QStringLiteral("Données dans la mémoire de l'Pelmar"), 6750, 6120)
 {
-    setWindowTitle(QStringLiteral("Données dans la mémoire de l'Pelmar"));
-    setFont(QFont(QStringLiteral("Arial")));
-    setClientSizeTwips(6750, 6120);
-    platform::SetBackground(this, platform::FormBackground());
-
     period_layout::Titre(this, QStringLiteral("L'Pelmar contient les données suivantes :"), 120, 6495);
     const auto lignes = period_layout::Lignes_Information(
         this, 480,
@@ -71,13 +67,10 @@ void frmData_Total::Form_Load()
     // Set in one step, so no invalid date is passed through on the way.
     MonthView_Start->setSelectedDate(QDate(i.Annee_Premier + 2000, i.Mois_Premier, i.Jour_Premier));
     MonthView_End->setSelectedDate(QDate(i.Annee_Dernier + 2000, i.Mois_Dernier, i.Jour_Dernier));
-    Label_Start_Memory->setText(
-        Fonctions::Texte_Jour_Complet(i.Jour_Premier, i.Mois_Premier, i.Annee_Premier));
-    Label_End_Memory->setText(Fonctions::Texte_Jour_Complet(i.Jour_Dernier, i.Mois_Dernier, i.Annee_Dernier));
-    Label_Nombre_Data->setText(
-        Texte_Nombre_Donnees(Fonctions::Nombre_Enregistrements(i.Adresse_Premier, i.Adresse_Dernier)));
-    Label_Temps_Transfert->setText(
-        Fonctions::Texte_Duree(Fonctions::Estimation_Temps(Label_Nombre_Data->text().toDouble())));
+    period_layout::Remplir_Lignes_Periode(
+        {Label_Start_Memory, Label_End_Memory, Label_Nombre_Data, Label_Temps_Transfert},
+        {i.Jour_Premier, i.Mois_Premier, i.Annee_Premier, i.Jour_Dernier, i.Mois_Dernier, i.Annee_Dernier},
+        i.Adresse_Premier, i.Adresse_Dernier);
     Show();
     Cmd_Ok->setFocus();
 }
@@ -108,9 +101,10 @@ void frmData_Total::Cmd_Ok_Click()
     s.Mois_Fin_Selection = static_cast<int16_t>(fin.month());
     s.Annee_Fin_Selection = static_cast<int16_t>(fin.year() - 2000);
 
+    platform::HandlerScope handler(this);
     Hide();
     Fonctions::Lecture_Index_Memoire(true);
-    if (D().Etat_Liaison.Arret_Demande)
+    if (!handler.Stands() || Fonctions::Arret())
         return;
     if (D().Etat_Liaison.Lecture_Index_Reussie) {
         if (s.Adresse_Debut_Selection == 0 && s.Adresse_Fin_Selection == 0) {

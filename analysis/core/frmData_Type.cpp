@@ -5,8 +5,7 @@
 #include "analysis/core/Fonctions_Sauvegarde.h"
 #include "analysis/core/Fonctions_Transfert_Total.h"
 #include "analysis/core/Routes.h"
-#include "analysis/core/frmConnexion.h"
-#include "analysis/core/frmData_Total.h"
+#include "analysis/core/Suivi_Echange.h"
 #include "analysis/core/frmMain.h"
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
@@ -37,15 +36,22 @@ void ligneGrise(QWidget *parent, int top)
     platform::PlaceTwips(ligne, 120, top, 4605, 30);
 }
 
+// The held data's road: their own addresses back into the selection, which a later request may have
+// rewritten, then the road's dialog or view.
 void Ouvrir_Suivante_Tenues()
 {
-    const QString &type = D().Type_Analyse;
-    if (type == Declaration::Vue_Parametres)
-        Routes::Ouvrir_Vue(QStringLiteral("frmParametres"));
-    else if (type == Declaration::Vue_Graphique)
-        Routes::Ouvrir_Vue(QStringLiteral("frmInGraphique_Old"));
-    else
-        Routes::Ouvrir_Vue(QStringLiteral("frmInTableau_Old"));
+    auto &s = D().Date_Selection;
+    s.Adresse_Debut_Selection = D().Adresse_Debut_Chargee;
+    s.Adresse_Fin_Selection = D().Adresse_Fin_Chargee;
+    if (const Routes::Route *r = Routes::Route_De(D().Type_Analyse))
+        Routes::Ouvrir(r->tenues);
+}
+
+// The period dialog of the requested view on the panel's memory.
+void Ouvrir_Periode()
+{
+    if (const Routes::Route *r = Routes::Route_De(D().Type_Analyse))
+        Routes::Ouvrir(r->periode.value_or(r->vue));
 }
 
 } // namespace
@@ -63,12 +69,8 @@ QString Texte_Periode_Chargee()
 }
 
 frmData_Type::frmData_Type()
+    : platform::Form(Kind::MdiChild, QStringLiteral("Sélection du type de données"), 5115, 3450)
 {
-    setWindowTitle(QStringLiteral("Sélection du type de données"));
-    setFont(QFont(QStringLiteral("Arial")));
-    setClientSizeTwips(5115, 3450);
-    platform::SetBackground(this, platform::FormBackground());
-
     Frame1 = new QGroupBox(this);
     platform::PlaceTwips(Frame1, 120, 90, 4845, 2805);
     Option_New_Transfert =
@@ -87,9 +89,6 @@ frmData_Type::frmData_Type()
     Check_Transfert_All = new QCheckBox(QStringLiteral("Transfert de toute La mémoire."), Frame1);
     platform::PlaceTwips(Check_Transfert_All, 960, 60, 3000, 255);
     Check_Transfert_All->setVisible(false);
-    for (QWidget *w : {static_cast<QWidget *>(Option_New_Transfert), static_cast<QWidget *>(Option_Last_Data),
-                       static_cast<QWidget *>(Option_New_Save)})
-        platform::FitWidth(w);
     ligneGrise(Frame1, 960);
     ligneGrise(Frame1, 1770);
 
@@ -193,76 +192,81 @@ void frmData_Type::Cmd_Ok_Click()
 
 void frmData_Type::Route_Nouveau_Transfert()
 {
+    platform::HandlerScope handler(this);
     Hide();
     Fonctions::Lecture_Parametres();
-    if (D().Etat_Liaison.Arret_Demande)
+    if (!handler.Stands() || Fonctions::Arret())
         return;
     const auto modele = D().Parametres_Afficheur.Modele_Afficheur;
     // The model is only known when the parameter read succeeded.
     if (D().Etat_Liaison.Connexion_Reussie && (modele == 15 || modele == 30)) {
+        Fonctions::Suivi().Fermer();
         MsgBox(QStringLiteral("Il est impossible avec ce logiciel de récupérer les données d'un Dorva %1. "
                               "Veuillez ouvrir le bon logiciel pour récupérer les données !!!")
                    .arg(modele),
                MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Impossible de récupérer les données !!!"));
-        Connexion::Unload();
         Unload();
         return;
     }
     if (!D().Etat_Liaison.Connexion_Reussie) {
-        Connexion::Unload();
+        Fonctions::Suivi().Fermer();
         return;
     }
     Fonctions::Lecture_Index_Memoire(false);
-    if (D().Etat_Liaison.Arret_Demande)
+    if (!handler.Stands() || Fonctions::Arret())
         return;
     if (!D().Etat_Liaison.Lecture_Index_Reussie) {
-        Connexion::Unload();
+        Fonctions::Suivi().Fermer();
         Unload();
         return;
     }
-    const QString &type = D().Type_Analyse;
-    if (type == Declaration::Vue_Parametres) {
-        Routes::Ouvrir_Vue(QStringLiteral("frmParametres"));
+    if (D().Type_Analyse != Declaration::Vue_Parametres && !Memoire_Utilisable()) {
+        Unload();
         return;
+    }
+    Ouvrir_Periode();
+}
+
+bool frmData_Type::Memoire_Utilisable()
+{
+    // An empty memory is no fault of the answer: there is nothing to choose from.
+    if (Fonctions::Memoire_Vide()) {
+        MsgBox(Fonctions::Texte_Periode_Vide, MsgButtons::Ok, MsgIcon::Information,
+               Fonctions::Titre_Periode_Vide);
+        return false;
     }
     // A calendar cannot show dates that are not real: say so instead of opening it.
     if (const QString erreur = Fonctions::Erreur_Index_Memoire(); !erreur.isEmpty()) {
         Fonctions::Message_Reponse_Erronee(erreur);
-        Unload();
-        return;
+        return false;
     }
-    if (type == Declaration::Vue_Graphique)
-        Routes::Ouvrir_Vue(QStringLiteral("frmData_Total_Graph"));
-    else
-        Data_Total::Show();
+    return true;
 }
 
 void frmData_Type::Route_Memoire_Totale()
 {
+    platform::HandlerScope handler(this);
     const auto reponse =
         MsgBox(QStringLiteral("Le transfert de toutes les données de l'Pelmar dure environ 15 "
                               "Minutes. Voulez-vous effectuer ce transfert?"),
                MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Confirmation de transfert"));
-    if (reponse == platform::MsgResult::Cancel)
+    if (reponse == platform::MsgResult::Cancel || !handler.Stands())
         return;
     Hide();
     Fonctions::Lecture_Parametres();
-    if (D().Etat_Liaison.Arret_Demande)
+    if (!handler.Stands() || Fonctions::Arret())
         return;
     if (!D().Etat_Liaison.Connexion_Reussie) {
-        Connexion::Unload();
+        Fonctions::Suivi().Fermer();
         return;
     }
     Fonctions_Transfert_Total::Transfert_Memoire();
-    if (D().Etat_Liaison.Arret_Demande)
+    if (!handler.Stands() || Fonctions::Arret())
         return;
     if (D().Etat_Liaison.Transfert_Reussi) {
-        if (D().Type_Analyse == Declaration::Vue_Graphique)
-            Routes::Ouvrir_Vue(QStringLiteral("frmData_Total_Graph"));
-        else
-            Data_Total::Show();
+        Ouvrir_Periode();
     } else {
-        Connexion::Unload();
+        Fonctions::Suivi().Fermer();
         Unload();
     }
 }
@@ -280,13 +284,14 @@ void frmData_Type::Route_Sauvegarde()
         return;
     }
     // The reader keeps the data held, flag included, when the file is refused.
+    platform::HandlerScope handler(this);
     Hide();
     if (Fonctions_Sauvegarde::Ouvrir_Sauvegarde(Text_Save_Data->text())) {
         if (frmMain *m = frmMain::Instance())
             m->setSaveEnabled(false);
         Ouvrir_Suivante_Tenues();
         Unload();
-    } else {
+    } else if (!Fonctions::Arret()) {
         // The reader has closed every window: the dialog comes back afresh.
         Data_Type::Show();
     }

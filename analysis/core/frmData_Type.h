@@ -41,6 +41,8 @@ private:
     void Route_Memoire_Totale();
     void Route_Donnees_Tenues();
     void Route_Sauvegarde();
+    // Whether the memory index leaves something to choose a period from; says why not.
+    bool Memoire_Utilisable();
 };
 
 using Data_Type = platform::FormSlot<frmData_Type>;

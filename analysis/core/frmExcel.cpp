@@ -49,13 +49,8 @@ std::array<QLineEdit *, 5> rangee(QWidget *cadre, const QString &titre, int top)
 
 } // namespace
 
-frmExcel::frmExcel()
+frmExcel::frmExcel() : platform::Form(Kind::MdiChild, QStringLiteral("Sauvegarde Excel"), 7245, 2955)
 {
-    setWindowTitle(QStringLiteral("Sauvegarde Excel"));
-    setFont(QFont(QStringLiteral("Arial")));
-    setClientSizeTwips(7245, 2955);
-    platform::SetBackground(this, platform::FormBackground());
-
     Label_Date = new QLabel(this);
     Label_Date->setWordWrap(true); // a long range runs over two lines
     Label_Date->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -3,12 +3,16 @@
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/Fonctions_Sauvegarde.h"
+#include "analysis/core/Routes.h"
 #include "analysis/core/frmAbout.h"
+#include "analysis/core/frmConnexion.h"
+#include "analysis/core/frmData_Total.h"
 #include "analysis/core/frmData_Type.h"
 #include "analysis/core/frmExcel.h"
 #include "analysis/core/frmPort.h"
 #include "analysis/core/frmStart.h"
 #include "platform/form.h"
+#include "platform/input_guard.h"
 #include "platform/message_box.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
@@ -103,6 +107,12 @@ frmMain::frmMain()
     connect(mnuAbout, &QAction::triggered, this, [] { About::Show(); });
     connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
 
+    // While an exchange runs the user reaches its progress and "Quitter" (menu entry or close box) only.
+    platform::InputGuard::AllowAction(mnuQuitter);
+    platform::InputGuard::AllowClose(this);
+    Fonctions::Inscrire_Suivi(&Suivi_Fenetre());
+    Routes::Inscrire(Routes::Vue::Data_Total, [] { Data_Total::Show(); });
+
     Timer_Wait.setSingleShot(false);
     connect(&Timer_Wait, &QTimer::timeout, this, &frmMain::Timer_Wait_Timer);
 }
@@ -110,6 +120,7 @@ frmMain::frmMain()
 frmMain::~frmMain()
 {
     Fonctions::Fermeture_Port();
+    Fonctions::Inscrire_Suivi(nullptr);
     platform::SetMdiArea(nullptr);
 }
 
@@ -179,6 +190,7 @@ void frmMain::Form_Unload()
 {
     // Ends every wait of a running exchange; the exchange then closes the port and returns.
     D().Etat_Liaison.Arret_Demande = true;
+    platform::SetProgramClosing(true);
     Timer_Wait.stop();
     Fonctions::Fermeture_Port();
 }

@@ -11,12 +11,8 @@
 using Declaration::D;
 
 frmPort::frmPort()
+    : platform::Form(Kind::MdiChild, QStringLiteral("Selection du Port de Communication"), 5325, 2610)
 {
-    setWindowTitle(QStringLiteral("Selection du Port de Communication"));
-    setFont(QFont(QStringLiteral("Arial")));
-    setClientSizeTwips(5325, 2610);
-    platform::SetBackground(this, platform::FormBackground());
-
     Frame1 =
         new QGroupBox(QString(25, QLatin1Char(' ')) + QStringLiteral("Sélection du port de communication") +
                           QString(24, QLatin1Char(' ')),

@@ -25,12 +25,9 @@ QLabel *texteBlanc(QWidget *parent, const QString &text, int points)
 
 } // namespace
 
-frmStart::frmStart() : platform::Form(platform::Form::Kind::Owned)
+frmStart::frmStart() : platform::Form(Kind::Owned, QStringLiteral("Velquin Analyser"), 7200, 4800)
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Velquin Analyser"));
-    setClientSizeTwips(7200, 4800);
-    platform::SetBackground(this, platform::FormBackground());
 
     Acceuil = new QFrame(this);
     Acceuil->setFrameShape(QFrame::Box);

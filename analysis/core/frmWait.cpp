@@ -6,11 +6,8 @@
 
 using Declaration::D;
 
-frmWait::frmWait()
+frmWait::frmWait() : platform::Form(Kind::MdiChild, QStringLiteral("Veuillez patienter"), 4500, 1400)
 {
-    setWindowTitle(QStringLiteral("Veuillez patienter"));
-    setClientSizeTwips(4500, 1400);
-    platform::SetBackground(this, platform::FormBackground());
     Label_Entete = new QLabel(this);
     QFont f(QStringLiteral("Arial"));
     f.setBold(true);

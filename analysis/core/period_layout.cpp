@@ -1,5 +1,7 @@
 #include "analysis/core/period_layout.h"
 
+#include "analysis/core/Fonctions.h"
+#include "analysis/core/frmData_Total.h"
 #include "platform/twips.h"
 
 #include <QFrame>
@@ -49,6 +51,14 @@ std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QString
     trait(parent, 3300, top - 75, 15, bas - top + 90);
     trait(parent, 6660, top - 75, 15, bas - top + 90);
     return valeurs;
+}
+
+void Remplir_Lignes_Periode(const std::array<QLabel *, 4> &valeurs, const Jours &j, int32_t a, int32_t b)
+{
+    valeurs[0]->setText(Fonctions::Texte_Jour_Complet(j.jour_debut, j.mois_debut, j.annee_debut));
+    valeurs[1]->setText(Fonctions::Texte_Jour_Complet(j.jour_fin, j.mois_fin, j.annee_fin));
+    valeurs[2]->setText(Texte_Nombre_Donnees(Fonctions::Nombre_Enregistrements(a, b)));
+    valeurs[3]->setText(Fonctions::Texte_Duree(Fonctions::Estimation_Temps(valeurs[2]->text().toDouble())));
 }
 
 } // namespace period_layout

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace period_layout {
@@ -12,5 +14,14 @@ QLabel *Texte(QWidget *parent, const QString &text, int left, int top, int width
 // Rows 360 twips apart from `top`: a caption on the left, a centred value label on the right,
 // thin lines round them. Returns the value labels.
 std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions);
+
+// A period's first and last day (years minus 2000).
+struct Jours
+{
+    int jour_debut, mois_debut, annee_debut, jour_fin, mois_fin, annee_fin;
+};
+// The four period rows that the period windows share: first day, last day, record count from address
+// `a` to `b`, and the transfer-time estimate of that count.
+void Remplir_Lignes_Periode(const std::array<QLabel *, 4> &valeurs, const Jours &jours, int32_t a, int32_t b);
 
 } // namespace period_layout

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/core/Declaration.h"
+#include "analysis/core/frmConnexion.h"
 #include "panel_simulator.h"
 #include "test_support.h"
 
@@ -23,6 +24,8 @@ protected:
         port = 4;
         testsupport::PointPortAt(port, QString::fromStdString(sim->path()));
         Declaration::D().Etat_Liaison.Port_COM = static_cast<int16_t>(port);
+        // The exchanges report to the progress window, as in the program.
+        Fonctions::Inscrire_Suivi(&Suivi_Fenetre());
     }
     void TearDown() override
     {

@@ -1,7 +1,6 @@
-// The answer decoder, the request frame and the panel character table.
+// The answer decoder into the program state.
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
-#include "analysis/core/Fonctions_ASCII.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -128,31 +127,6 @@ TEST_F(Decoder, BufferIsWalkedInWholeFrames)
     const Declaration::Parametres avant = D().Parametres_Afficheur;
     Fonctions::Decoder_Tampon(QByteArray("\x7F\x01i\x0B\x02i", 6), false);
     EXPECT_EQ(D().Parametres_Afficheur, avant);
-}
-
-TEST(Frame, RequestIsCodeValueAndLetterI)
-{
-    EXPECT_EQ(Fonctions::Trame_Commande(130, 0), QByteArray("\x82\x00\x69", 3));
-    EXPECT_EQ(Fonctions::Trame_Commande(0x61, 31), QByteArray("\x61\x1F\x69", 3));
-}
-
-TEST(CharacterTable, CoversTheTableAndNothingElse)
-{
-    using Fonctions_ASCII::Code_Vers_Caractere;
-    int connus = 0;
-    for (int code = 0; code <= 255; ++code)
-        if (Code_Vers_Caractere(code) != QStringLiteral("No Valid"))
-            ++connus;
-    EXPECT_EQ(connus, 107);
-    EXPECT_EQ(Code_Vers_Caractere(47), QStringLiteral("0"));
-    EXPECT_EQ(Code_Vers_Caractere(62), QStringLiteral("?"));
-    EXPECT_EQ(Code_Vers_Caractere(95), QStringLiteral("_"));
-    EXPECT_EQ(Code_Vers_Caractere(125), QStringLiteral("}"));
-    EXPECT_EQ(Code_Vers_Caractere(253), QStringLiteral("²"));
-    EXPECT_EQ(Code_Vers_Caractere(151), QStringLiteral("ù"));
-    for (int code : {34, 63, 64, 96, 124, 126, 128, 134, 142, 152, 254, 255, 300, -1})
-        EXPECT_EQ(Code_Vers_Caractere(code), QStringLiteral("No Valid")) << code;
-    EXPECT_EQ(Code_Vers_Caractere(34, Fonctions_ASCII::Code_Inconnu::Vide), QString());
 }
 
 } // namespace

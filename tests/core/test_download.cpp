@@ -23,6 +23,12 @@ using testsupport::MessageRecorder;
 
 namespace {
 
+// The windows of the other folders, recorded instead of opened.
+constexpr Routes::Vue kVues[] = {Routes::Vue::Tableau_Leq,      Routes::Vue::Evenements,
+                                 Routes::Vue::Parametres,       Routes::Vue::Graphique,
+                                 Routes::Vue::Data_Total_Graph, Routes::Vue::InTableau_Old,
+                                 Routes::Vue::InGraphique_Old};
+
 class Download : public SimulatedPanel
 {
 protected:
@@ -32,18 +38,13 @@ protected:
         main = std::make_unique<frmMain>();
         main->show();
         opened.clear();
-        for (const char *name : {"frmTableau_Leq", "frmEvenements", "frmParametres", "frmGraphique",
-                                 "frmData_Total_Graph", "frmInTableau_Old", "frmInGraphique_Old"})
-            Routes::Inscrire_Vue(QString::fromLatin1(name),
-                                 [this, name] { opened << QString::fromLatin1(name); });
+        for (const Routes::Vue vue : kVues)
+            Routes::Inscrire(vue, [this, vue] { opened << Routes::Nom(vue); });
     }
     void TearDown() override
     {
-        for (const QString &name : {QStringLiteral("frmTableau_Leq"), QStringLiteral("frmEvenements"),
-                                    QStringLiteral("frmParametres"), QStringLiteral("frmGraphique"),
-                                    QStringLiteral("frmData_Total_Graph"), QStringLiteral("frmInTableau_Old"),
-                                    QStringLiteral("frmInGraphique_Old")})
-            Routes::Inscrire_Vue(name, nullptr);
+        for (const Routes::Vue vue : kVues)
+            Routes::Inscrire(vue, nullptr);
         platform::SetFileDialogAnswerer(nullptr);
         main.reset();
         SimulatedPanel::TearDown();
@@ -336,7 +337,7 @@ TEST_F(Download, LargeDownloadDropsErasedRecordsOnly)
     D().Type_Analyse = Declaration::Vue_Graphique;
     bool enabledAtOpening = true;
     Qt::CursorShape cursorAtOpening = Qt::ArrowCursor;
-    Routes::Inscrire_Vue(QStringLiteral("frmGraphique"), [&] {
+    Routes::Inscrire(Routes::Vue::Graphique, [&] {
         enabledAtOpening = main->isEnabled();
         cursorAtOpening = main->cursor().shape();
     });

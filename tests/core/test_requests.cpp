@@ -154,7 +154,7 @@ TEST_F(Requests, IndexReadInNormalMode)
 
     Fonctions::Lecture_Index_Memoire(false);
     EXPECT_TRUE(D().Etat_Liaison.Lecture_Index_Reussie);
-    EXPECT_FALSE(D().Donnees_Chargees);
+    EXPECT_TRUE(D().Donnees_Chargees); // only a new data set replaces the one held
     const auto &i = D().Index_Memoire;
     EXPECT_EQ(i.Jour_Premier, 28);
     EXPECT_EQ(i.Mois_Premier, 2);

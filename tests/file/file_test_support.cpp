@@ -11,6 +11,8 @@ void Donnees_Petites(Declaration::Etat &e)
     e.Donnees_Chargees = true;
     e.Periode_Chargee = {3, 3, 2009, 5, 3, 2009};
     e.Date_Selection = {4, 3, 9, 4, 3, 9, 197408, 197432};
+    e.Adresse_Debut_Chargee = 197408;
+    e.Adresse_Fin_Chargee = 197432;
     auto &p = e.Parametres_Afficheur;
     p.Offset = -12;
     p.Niveau_Alarme = 85;
@@ -39,6 +41,8 @@ void Donnees_Tenues(Declaration::Etat &e)
     e.Donnees_Chargees = true;
     e.Periode_Chargee = {1, 6, 2010, 2, 6, 2010};
     e.Date_Selection = {1, 6, 10, 2, 6, 10, 0x40000, 0x40010};
+    e.Adresse_Debut_Chargee = 0x40000;
+    e.Adresse_Fin_Chargee = 0x40010;
     auto &p = e.Parametres_Afficheur;
     p.Offset = 3;
     p.Niveau_Alarme = 90;

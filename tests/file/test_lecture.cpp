@@ -289,7 +289,7 @@ TEST_F(SavedFileRead, EveryKindOfBadFileIsRefusedAndTheDataHeldStay)
 TEST_F(SavedFileRead, DataSourceDialogOpensAFileAndTakesTheHeldDataRoad)
 {
     int vues = 0;
-    Routes::Inscrire_Vue(QStringLiteral("frmInTableau_Old"), [&vues] { ++vues; });
+    Routes::Inscrire(Routes::Vue::InTableau_Old, [&vues] { ++vues; });
     D().Type_Analyse = Declaration::Vue_Leq;
     const QString chemin = Chemin(QStringLiteral("dialogue.pelmar"));
     filetest::Ecrire(chemin, Joindre(Base()));
@@ -303,5 +303,5 @@ TEST_F(SavedFileRead, DataSourceDialogOpensAFileAndTakesTheHeldDataRoad)
     EXPECT_EQ(D().Donnees_Memoire.Nombre_Lignes(), 3);
     EXPECT_EQ(vues, 1);
     EXPECT_TRUE(Messages().empty());
-    Routes::Inscrire_Vue(QStringLiteral("frmInTableau_Old"), nullptr);
+    Routes::Inscrire(Routes::Vue::InTableau_Old, nullptr);
 }

@@ -27,8 +27,8 @@ void Donnees_Aleatoires(Declaration::Etat &e, int n)
     filetest::Donnees_Petites(e);
     e.Parametres_Afficheur.Modele_40dB = false;
     e.Parametres_Afficheur.Nom_Afficheur = QStringLiteral(" Ecole àéè  ");
-    e.Date_Selection.Adresse_Debut_Selection = Fonctions::Fin_Anneau - 8 * 10;
-    e.Date_Selection.Adresse_Fin_Selection = Fonctions::Debut_Anneau + 8 * (n - 11);
+    e.Adresse_Debut_Chargee = Fonctions::Fin_Anneau - 8 * 10;
+    e.Adresse_Fin_Chargee = Fonctions::Debut_Anneau + 8 * (n - 11);
     e.Donnees_Memoire.Redimensionner(n);
     for (int k = 1; k <= n; ++k)
         for (int c = 1; c <= 8; ++c)
@@ -162,8 +162,10 @@ TEST_F(SavedFileWrite, RoundTripGivesBackTheRecordTablePeriodParametersAndAddres
     EXPECT_TRUE(D().Donnees_Chargees);
     EXPECT_EQ(D().Donnees_Memoire.rows, avant.Donnees_Memoire.rows);
     EXPECT_EQ(D().Periode_Chargee, avant.Periode_Chargee);
-    EXPECT_EQ(D().Date_Selection.Adresse_Debut_Selection, avant.Date_Selection.Adresse_Debut_Selection);
-    EXPECT_EQ(D().Date_Selection.Adresse_Fin_Selection, avant.Date_Selection.Adresse_Fin_Selection);
+    EXPECT_EQ(D().Date_Selection.Adresse_Debut_Selection, avant.Adresse_Debut_Chargee);
+    EXPECT_EQ(D().Date_Selection.Adresse_Fin_Selection, avant.Adresse_Fin_Chargee);
+    EXPECT_EQ(D().Adresse_Debut_Chargee, avant.Adresse_Debut_Chargee);
+    EXPECT_EQ(D().Adresse_Fin_Chargee, avant.Adresse_Fin_Chargee);
     auto attendus = avant.Parametres_Afficheur;
     attendus.Modele_Afficheur = 9; // not in the file: left as it was
     EXPECT_EQ(D().Parametres_Afficheur, attendus);

@@ -2,6 +2,7 @@
 
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
+#include "platform/form.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
 
@@ -59,6 +60,7 @@ FastTicks::~FastTicks()
 void FreshState()
 {
     Declaration::D().Etat_Liaison.Arret_Demande = false;
+    platform::SetProgramClosing(false);
     Fonctions::Fermer_Fenetres();
     Fonctions::Fermeture_Port();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

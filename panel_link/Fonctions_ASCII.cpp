@@ -1,4 +1,4 @@
-#include "analysis/core/Fonctions_ASCII.h"
+#include "panel_link/Fonctions_ASCII.h"
 
 namespace Fonctions_ASCII {
 namespace {
@@ -44,6 +44,17 @@ QString Code_Vers_Caractere(int code, Code_Inconnu inconnu)
     if (!c.isNull())
         return QString(c);
     return inconnu == Code_Inconnu::No_Valid ? QStringLiteral("No Valid") : QString();
+}
+
+int16_t Caractere_Vers_Code(const QString &caractere)
+{
+    if (caractere.size() != 1)
+        return 0;
+    // The table is small: the inverse is whichever code gives this very character.
+    for (int code = 32; code <= 253; ++code)
+        if (Code_Vers_Caractere(code, Code_Inconnu::Vide) == caractere)
+            return static_cast<int16_t>(code);
+    return 0;
 }
 
 } // namespace Fonctions_ASCII
