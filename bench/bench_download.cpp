@@ -1,4 +1,5 @@
-// A 7-day period download against the simulated panel paced at the line rate (5600 bytes a second).
+// A 7-day period download (10,080 one-minute records) against the simulated panel paced at the line rate
+// (5600 bytes a second), from the period window's OK to the records in the table.
 #include "analysis/core/Declaration.h"
 #include "analysis/core/frmData_Selected.h"
 #include "panel_simulator.h"
@@ -18,9 +19,10 @@ static double processCpuMs()
     return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
 
-static void BM_PeriodDownload7Days(benchmark::State &state)
+static void BM_PeriodDownload7Days_FromOkToTableLoaded(benchmark::State &state)
 {
-    const int minutes = 12000;
+    state.SetLabel("frmData_Selected::Cmd_Ok_Click, paced simulated panel");
+    const int minutes = 7 * 24 * 60;
     panelsim::PanelSimulator sim;
     sim.setRecords(panelsim::makeRecords(2, 3, 2009, 0, 0, minutes));
     sim.setPaced(true);
@@ -32,7 +34,7 @@ static void BM_PeriodDownload7Days(benchmark::State &state)
         Declaration::Reinitialiser();
         D().Etat_Liaison.Port_COM = 1;
         D().Type_Analyse = Declaration::Vue_Leq;
-        D().Date_Selection = {2, 3, 9, 10, 3, 9, 0x30000, 0x30000 + 8 * (minutes - 1)};
+        D().Date_Selection = {2, 3, 9, 9, 3, 9, 0x30000, 0x30000 + 8 * (minutes - 1)};
         frmData_Selected &w = Data_Selected::Show();
         const double c0 = processCpuMs();
         QElapsedTimer t;
@@ -50,4 +52,7 @@ static void BM_PeriodDownload7Days(benchmark::State &state)
     state.counters["over_line_and_final_wait_ms"] = wall / n - line - 2500;
     state.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
 }
-BENCHMARK(BM_PeriodDownload7Days)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PeriodDownload7Days_FromOkToTableLoaded)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -1,6 +1,7 @@
-// Saving and opening a full ring (540,672 records, about 10 MB of text), the largest file there is.
-#include "analysis/core/Declaration.h"
-#include "analysis/core/Fonctions.h"
+// Saving and opening a full ring (540,672 records, about 13 MB of text), the largest file there is: from the
+// menu's call to the file in place, from a path to the table, and the two halves called directly.
+#include "full_ring.h"
+
 #include "analysis/core/Fonctions_Sauvegarde.h"
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
@@ -14,34 +15,8 @@ namespace FS = Fonctions_Sauvegarde;
 
 namespace {
 
-constexpr int32_t kAnneau = Fonctions::Taille_Anneau / 8;
-
-// A full ring of minute records starting 1 March 2009, wrapping round the ring's end.
-void Anneau_Plein()
-{
-    Declaration::Reinitialiser();
-    auto &e = D();
-    e.Donnees_Chargees = true;
-    e.Periode_Chargee = {1, 3, 2009, 4, 4, 2010};
-    e.Date_Selection.Adresse_Debut_Selection = Fonctions::Debut_Anneau + 8 * 1000;
-    e.Date_Selection.Adresse_Fin_Selection = Fonctions::Debut_Anneau + 8 * 999;
-    e.Parametres_Afficheur.Nom_Afficheur = QStringLiteral("Salle des fêtes");
-    e.Parametres_Afficheur.Numero_Serie = QStringLiteral("12345678");
-    e.Donnees_Memoire.Redimensionner(kAnneau);
-    for (int32_t k = 1; k <= kAnneau; ++k) {
-        const int32_t minute = k - 1;
-        auto &r = e.Donnees_Memoire.rows[static_cast<size_t>(k)];
-        r = {0,
-             static_cast<int16_t>(minute % 60),
-             static_cast<int16_t>(minute / 60 % 24),
-             static_cast<int16_t>(minute / 1440 % 28 + 1),
-             static_cast<int16_t>(minute / 40320 % 12 + 1),
-             9,
-             static_cast<int16_t>(minute % 10 == 9 ? 72 : 128 + 70),
-             static_cast<int16_t>(55 + minute % 40),
-             static_cast<int16_t>(80 + minute % 30)};
-    }
-}
+using bench::Anneau_Plein;
+using bench::kAnneau;
 
 struct Dossier
 {
@@ -49,8 +24,9 @@ struct Dossier
     QString fichier() const { return dir.filePath(QStringLiteral("anneau.pelmar")); }
 };
 
-void BM_Sauvegarder_Anneau_Plein(benchmark::State &state)
+void BM_FullRing_Save_FromMenuCallToFileInPlace(benchmark::State &state)
 {
+    state.SetLabel("Sauvegarder_Donnees, save dialog answered at once");
     Anneau_Plein();
     Dossier d;
     platform::SetFileDialogAnswerer([&](const platform::FileDialogRequest &) { return d.fichier(); });
@@ -63,10 +39,11 @@ void BM_Sauvegarder_Anneau_Plein(benchmark::State &state)
     platform::SetFileDialogAnswerer(nullptr);
     platform::SetMessageAnswerer(nullptr);
 }
-BENCHMARK(BM_Sauvegarder_Anneau_Plein)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRing_Save_FromMenuCallToFileInPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Ouvrir_Anneau_Plein(benchmark::State &state)
+void BM_FullRing_Open_FromPathToTableLoaded(benchmark::State &state)
 {
+    state.SetLabel("Ouvrir_Sauvegarde called directly");
     Anneau_Plein();
     Dossier d;
     QFile f(d.fichier());
@@ -83,19 +60,21 @@ void BM_Ouvrir_Anneau_Plein(benchmark::State &state)
     }
     platform::SetMessageAnswerer(nullptr);
 }
-BENCHMARK(BM_Ouvrir_Anneau_Plein)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRing_Open_FromPathToTableLoaded)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The two halves without the disk: building the bytes, and parsing them.
-void BM_Octets_Anneau_Plein(benchmark::State &state)
+void BM_FullRing_FileBytes_CalledDirectly(benchmark::State &state)
 {
+    state.SetLabel("Octets_Sauvegarde, no disk");
     Anneau_Plein();
     for (auto _ : state)
         benchmark::DoNotOptimize(FS::Octets_Sauvegarde(D()));
 }
-BENCHMARK(BM_Octets_Anneau_Plein)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRing_FileBytes_CalledDirectly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Lecture_Anneau_Plein(benchmark::State &state)
+void BM_FullRing_ParseBytes_CalledDirectly(benchmark::State &state)
 {
+    state.SetLabel("Lire_Sauvegarde, no disk");
     Anneau_Plein();
     const QByteArray octets = FS::Octets_Sauvegarde(D());
     for (auto _ : state) {
@@ -105,6 +84,6 @@ void BM_Lecture_Anneau_Plein(benchmark::State &state)
         benchmark::DoNotOptimize(c);
     }
 }
-BENCHMARK(BM_Lecture_Anneau_Plein)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRing_ParseBytes_CalledDirectly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

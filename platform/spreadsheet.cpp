@@ -5,94 +5,173 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <cstdio>
 #include <xlsxwriter.h>
 
 namespace platform {
 
+Spreadsheet::Spreadsheet() = default;
+
+Spreadsheet::~Spreadsheet()
+{
+    Quit();
+}
+
 void Spreadsheet::AddWorkbook()
 {
-    m_cells.clear();
+    Quit();
     m_error.clear();
-    m_workbook = true;
+
+    // The save path comes only at SaveAs, so the workbook is built in the temp folder and moved from
+    // there. libxlsxwriter writes it only at workbook_close, under the name given here.
+    auto aside = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/workbook-XXXXXX.xlsx"));
+    if (!aside->open()) {
+        m_failure = aside->errorString();
+        return;
+    }
+    aside->close();
+    const QByteArray name = QFile::encodeName(aside->fileName());
+    m_tmpdir = QFile::encodeName(QDir::tempPath());
+
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = m_tmpdir.data();
+    lxw_workbook *workbook = workbook_new_opt(name.constData(), &options);
+    lxw_worksheet *sheet = workbook ? workbook_add_worksheet(workbook, nullptr) : nullptr;
+    if (!sheet) {
+        if (workbook)
+            workbook_close(workbook);
+        m_failure = QStringLiteral("the workbook could not be created");
+        return;
+    }
+    m_workbook = workbook;
+    m_sheet = sheet;
+    m_aside = std::move(aside);
+}
+
+bool Spreadsheet::Accepts(int32_t row, int32_t column)
+{
+    if (!m_workbook || !m_failure.isEmpty())
+        return false;
+    if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) {
+        m_failure = QStringLiteral("cell (%1, %2) lies outside the sheet").arg(row).arg(column);
+        return false;
+    }
+    // libxlsxwriter drops a cell of an earlier row without a word in this mode.
+    if (row < m_lastRow) {
+        m_failure =
+            QStringLiteral("cell (%1, %2) came after row %3: rows must be written in increasing order")
+                .arg(row)
+                .arg(column)
+                .arg(m_lastRow);
+        return false;
+    }
+    m_lastRow = row;
+    return true;
+}
+
+void Spreadsheet::Written(int32_t row, int32_t column, int error)
+{
+    if (error != LXW_NO_ERROR)
+        m_failure = QStringLiteral("cell (%1, %2): %3")
+                        .arg(row)
+                        .arg(column)
+                        .arg(QString::fromUtf8(lxw_strerror(static_cast<lxw_error>(error))));
 }
 
 void Spreadsheet::SetCellText(int32_t row, int32_t column, const QString &text)
 {
-    if (m_workbook)
-        m_cells.push_back({row, column, text});
+    if (!Accepts(row, column))
+        return;
+    Written(row, column,
+            worksheet_write_string(m_sheet, static_cast<lxw_row_t>(row - 1),
+                                   static_cast<lxw_col_t>(column - 1), text.toUtf8().constData(), nullptr));
 }
 
 void Spreadsheet::SetCellNumber(int32_t row, int32_t column, double value)
 {
-    if (m_workbook)
-        m_cells.push_back({row, column, value});
+    if (!Accepts(row, column))
+        return;
+    Written(row, column,
+            worksheet_write_number(m_sheet, static_cast<lxw_row_t>(row - 1),
+                                   static_cast<lxw_col_t>(column - 1), value, nullptr));
 }
 
 void Spreadsheet::Quit()
 {
-    m_workbook = false;
-    m_cells.clear();
-    m_cells.shrink_to_fit();
+    // Closing is the only way to free a workbook in this mode: lxw_workbook_free would leave the sheet's
+    // row file open. What it writes goes with the temporary file.
+    if (m_workbook)
+        workbook_close(m_workbook);
+    m_workbook = nullptr;
+    m_sheet = nullptr;
+    m_aside.reset();
+    m_lastRow = 0;
+    m_failure.clear();
 }
 
 bool Spreadsheet::SaveAs(const QString &path)
 {
     m_error.clear();
     if (!m_workbook) {
-        m_error = QStringLiteral("no workbook to save");
+        m_error = m_failure.isEmpty() ? QStringLiteral("no workbook to save") : m_failure;
         return false;
     }
-    for (const Cell &c : m_cells) {
-        if (c.row < 1 || c.row > kMaxRows || c.column < 1 || c.column > kMaxColumns) {
-            m_error = QStringLiteral("cell (%1, %2) lies outside the sheet").arg(c.row).arg(c.column);
-            return false;
-        }
-    }
+    const lxw_error closed = workbook_close(m_workbook);
+    m_workbook = nullptr;
+    m_sheet = nullptr;
+    if (!m_failure.isEmpty())
+        m_error = m_failure;
+    else if (closed != LXW_NO_ERROR)
+        m_error = QString::fromUtf8(lxw_strerror(closed));
+    const bool saved = m_error.isEmpty() && PutInPlace(path);
+    Quit();
+    return saved;
+}
 
-    // libxlsxwriter only writes to a file name, and a failure at its close would leave a broken file
-    // there: build the workbook aside, then put it in place in one step.
-    QTemporaryFile aside(QDir::tempPath() + QStringLiteral("/workbook-XXXXXX.xlsx"));
-    if (!aside.open()) {
-        m_error = aside.errorString();
-        return false;
-    }
-    aside.close();
-    const QByteArray asideName = QFile::encodeName(aside.fileName());
+bool Spreadsheet::PutInPlace(const QString &path)
+{
+    // A temporary file is private to its owner; the workbook gets the mode of the file it replaces, or
+    // that of a new file.
+    const QFileDevice::Permissions mode = QFile::exists(path)
+                                              ? QFile::permissions(path)
+                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    m_aside->setPermissions(mode);
 
-    lxw_workbook *workbook = workbook_new(asideName.constData());
-    if (!workbook) {
-        m_error = QStringLiteral("the workbook could not be created");
-        return false;
+    // rename() replaces an existing file in one step, never leaving half a workbook under its name.
+    const QByteArray from = QFile::encodeName(m_aside->fileName());
+    const QByteArray to = QFile::encodeName(path);
+    const int renamed = std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+    if (renamed == 0) {
+        m_aside->setAutoRemove(false);
+        return true;
     }
-    lxw_worksheet *sheet = workbook_add_worksheet(workbook, nullptr);
-    lxw_error written = sheet ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED;
-    for (const Cell &c : m_cells) {
-        if (written != LXW_NO_ERROR)
-            break;
-        const auto row = static_cast<lxw_row_t>(c.row - 1);
-        const auto column = static_cast<lxw_col_t>(c.column - 1);
-        if (const auto *text = std::get_if<QString>(&c.value))
-            written = worksheet_write_string(sheet, row, column, text->toUtf8().constData(), nullptr);
-        else
-            written = worksheet_write_number(sheet, row, column, std::get<double>(c.value), nullptr);
-    }
-    // Closing also frees the workbook, so it runs on the failure path too.
-    const lxw_error closed = workbook_close(workbook);
-    if (written != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
-        m_error = QString::fromUtf8(lxw_strerror(written != LXW_NO_ERROR ? written : closed));
+    if (renamed != EXDEV) {
+        m_error = qt_error_string(renamed);
         return false;
     }
 
-    QFile built(aside.fileName());
+    // Another disk: copy through a file beside the destination, put in place at commit.
+    QFile built(m_aside->fileName());
+    QSaveFile out(path);
     if (!built.open(QIODevice::ReadOnly)) {
         m_error = built.errorString();
         return false;
     }
-    const QByteArray bytes = built.readAll();
-    built.close();
-
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly)) {
+        m_error = out.errorString();
+        return false;
+    }
+    while (!built.atEnd()) {
+        const QByteArray chunk = built.read(1 << 20);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            m_error = chunk.isEmpty() ? built.errorString() : out.errorString();
+            return false; // QSaveFile drops its file when not committed
+        }
+    }
+    if (!out.commit()) {
         m_error = out.errorString();
         return false;
     }

@@ -1,11 +1,15 @@
 // Spreadsheet workbook in the way the programs drive one: start the application, add a workbook,
-// set cells of its sheet by row and column, save it under a name, quit. Written as .xlsx.
+// set cells of its sheet by row and column, save it under a name, quit. Written as .xlsx, row by row.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <variant>
-#include <vector>
+#include <memory>
+
+class QTemporaryFile;
+struct lxw_workbook;
+struct lxw_worksheet;
 
 namespace platform {
 
@@ -16,37 +20,45 @@ public:
     static constexpr int32_t kMaxRows = 1048576;
     static constexpr int32_t kMaxColumns = 16384;
 
-    Spreadsheet() = default;
-    ~Spreadsheet() { Quit(); }
+    Spreadsheet();
+    ~Spreadsheet();
     Spreadsheet(const Spreadsheet &) = delete;
     Spreadsheet &operator=(const Spreadsheet &) = delete;
 
-    // A new, empty workbook with one sheet; replaces any workbook not yet saved.
+    // A new, empty workbook with one sheet, built in a temporary file until SaveAs; drops any workbook
+    // not yet saved. When it cannot be made, HasWorkbook() stays false and SaveAs says why.
     void AddWorkbook();
-    bool HasWorkbook() const { return m_workbook; }
+    bool HasWorkbook() const { return m_workbook != nullptr; }
 
     // Cells(row, column).Value; ignored without a workbook. Text is kept as given (UTF-8 on disk).
+    // Each row goes to disk once a later one is started, so rows must come in increasing order (the
+    // columns of one row in any order). A cell out of order or outside the sheet is not written and
+    // makes SaveAs fail.
     void SetCellText(int32_t row, int32_t column, const QString &text);
     void SetCellNumber(int32_t row, int32_t column, double value);
 
-    // Writes the whole workbook under `path`; an existing file is replaced only once the new one is
-    // complete. False on any failure, with the reason in ErrorString(); nothing is left behind then.
+    // Completes the workbook and puts it under `path` whole: an existing file is replaced only once the
+    // new one is complete. False on any failure, with the reason in ErrorString(); nothing is left
+    // behind then. The workbook ends here either way.
     bool SaveAs(const QString &path);
     QString ErrorString() const { return m_error; }
 
-    // Drops the workbook without saving it.
+    // Drops a workbook not yet saved, with its temporary file.
     void Quit();
 
 private:
-    struct Cell
-    {
-        int32_t row;
-        int32_t column;
-        std::variant<QString, double> value;
-    };
+    // Whether a cell may be written now; records the first refusal otherwise.
+    bool Accepts(int32_t row, int32_t column);
+    void Written(int32_t row, int32_t column, int error);
+    // Moves the completed temporary file to `path`, or copies it when the folders lie on different disks.
+    bool PutInPlace(const QString &path);
 
-    bool m_workbook = false;
-    std::vector<Cell> m_cells;
+    lxw_workbook *m_workbook = nullptr;
+    lxw_worksheet *m_sheet = nullptr;
+    std::unique_ptr<QTemporaryFile> m_aside;
+    QByteArray m_tmpdir; // libxlsxwriter's own row file goes there too
+    int32_t m_lastRow = 0;
+    QString m_failure; // the first cell not written, or why the workbook could not be made
     QString m_error;
 };
 
