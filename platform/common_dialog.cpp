@@ -1,7 +1,10 @@
 #include "platform/common_dialog.h"
 
+#include "platform/printer.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QStringList>
 
 namespace platform {
@@ -10,6 +13,12 @@ namespace {
 FileDialogAnswerer &answerer()
 {
     static FileDialogAnswerer a;
+    return a;
+}
+
+PrinterDialogAnswerer &printerAnswerer()
+{
+    static PrinterDialogAnswerer a;
     return a;
 }
 
@@ -47,6 +56,25 @@ std::optional<QString> ShowFileDialog(const FileDialogRequest &request)
 void SetFileDialogAnswerer(FileDialogAnswerer a)
 {
     answerer() = std::move(a);
+}
+
+bool ShowPrinterDialog(Printer &printer)
+{
+    if (printerAnswerer()) {
+        const std::optional<QString> pdf = printerAnswerer()();
+        if (!pdf)
+            return false;
+        printer.Device().setOutputFormat(QPrinter::PdfFormat);
+        printer.Device().setOutputFileName(*pdf);
+        return true;
+    }
+    QPrintDialog dialog(&printer.Device(), QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SetPrinterDialogAnswerer(PrinterDialogAnswerer a)
+{
+    printerAnswerer() = std::move(a);
 }
 
 } // namespace platform

@@ -1,4 +1,5 @@
-// File open/save dialogs as both programs use them, with a seam that lets tests answer them.
+// File open/save dialogs and the printer choice as both programs use them, with seams that let tests
+// answer them.
 #pragma once
 
 #include <QString>
@@ -6,6 +7,8 @@
 #include <optional>
 
 namespace platform {
+
+class Printer;
 
 enum class FileDialogMode { Open, Save };
 
@@ -25,5 +28,14 @@ QString QtFilterFrom(const QString &filter);
 // Test seam: while set, no dialog is shown and the answerer gives the chosen path (or nullopt).
 using FileDialogAnswerer = std::function<std::optional<QString>(const FileDialogRequest &)>;
 void SetFileDialogAnswerer(FileDialogAnswerer answerer);
+
+// Lets the user choose the printer (one the system knows, or a PDF file) that `printer` prints
+// on; false when the user cancels, with the printer left as it was.
+bool ShowPrinterDialog(Printer &printer);
+
+// Test seam: while set, no dialog is shown; the answerer gives the PDF file to print to, or
+// nullopt for Cancel.
+using PrinterDialogAnswerer = std::function<std::optional<QString>()>;
+void SetPrinterDialogAnswerer(PrinterDialogAnswerer answerer);
 
 } // namespace platform
