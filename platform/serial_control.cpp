@@ -16,7 +16,15 @@ QString SerialDeviceForPort(int port)
     return QStringLiteral("/dev/ttyACM%1").arg(port - 9);
 }
 
-SerialControl::SerialControl(QObject *parent) : QObject(parent) {}
+SerialControl::SerialControl(QObject *parent) : QObject(parent)
+{
+    // A device that goes away while open (an adapter pulled out) is closed at once: an exchange then
+    // sees a closed port instead of a line that stays silent.
+    connect(&m_serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        if (e == QSerialPort::ResourceError && m_serial.isOpen())
+            m_serial.close();
+    });
+}
 
 SerialControl::~SerialControl()
 {

@@ -78,11 +78,11 @@ Issue Recevoir(qsizetype attendus, qint64 silence_ms, QByteArray *recus)
     qsizetype nombre = 0;
     qint64 dernier_octet = platform::GetTickCount();
     while (nombre < attendus) {
-        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0; },
+        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0 || !com.PortOpen(); },
                             dernier_octet + silence_ms);
         if (Fonctions::Arret())
             return Issue::Arret;
-        if (com.InBufferCount() == 0)
+        if (com.InBufferCount() == 0) // silent too long, or the device is gone
             return Issue::Echec;
         const QByteArray morceau = com.Input();
         const qsizetype pris = qMin(morceau.size(), attendus - nombre);

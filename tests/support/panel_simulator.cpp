@@ -136,6 +136,9 @@ struct PanelSimulator::Impl
     bool rangeAnswered = false;
     uint32_t rangeFirst = 0, rangeLast = 0; // 0: the last range held no record
 
+    // Ends the worker thread (idempotent).
+    void stop();
+
     // Worker-only.
     std::vector<uint8_t> incoming;
     Clock::time_point lastByteAt;
@@ -452,14 +455,31 @@ PanelSimulator::PanelSimulator() : d(std::make_unique<Impl>())
     d->worker = std::thread([impl = d.get()] { impl->run(); });
 }
 
+void PanelSimulator::Impl::stop()
+{
+    if (!worker.joinable())
+        return;
+    stopping = true;
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t ignored = ::write(wakeWrite, &byte, 1); // wakes the poll
+    worker.join();
+}
+
 PanelSimulator::~PanelSimulator()
 {
-    d->stopping = true;
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t ignored = ::write(d->wakeWrite, &byte, 1); // wakes the poll
-    d->worker.join();
+    d->stop();
     for (int fd : {d->master, d->slave, d->wakeRead, d->wakeWrite})
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
+}
+
+void PanelSimulator::vanish()
+{
+    d->stop();
+    // With both of its ends gone here, the program's side of the terminal hangs up.
+    ::close(d->master);
+    ::close(d->slave);
+    d->master = d->slave = -1;
 }
 
 std::string PanelSimulator::path() const

@@ -115,6 +115,9 @@ public:
     MemoryIndex memoryIndex() const; // what 0x60 answers now
 
     void setFault(Fault fault, int param = 0); // one fault at a time; Fault::None clears it
+    // The device goes away, as an adapter pulled out while open: the terminal hangs up, nothing more is
+    // read or answered. Safe to call from any thread but the simulator's own.
+    void vanish();
     // Answers queued from now on leave at 5600 bytes/s (56 bytes each 10 ms, on a steady clock, catching up
     // after the reader stalls) instead of at once.
     void setPaced(bool on);
