@@ -19,10 +19,10 @@ inline void Anneau_Plein()
     auto &e = D();
     e.Donnees_Chargees = true;
     e.Periode_Chargee = {1, 3, 2009, 4, 4, 2010};
-    e.Date_Selection.Adresse_Debut_Selection = Fonctions::Debut_Anneau + 8 * 1000;
-    e.Date_Selection.Adresse_Fin_Selection = Fonctions::Debut_Anneau + 8 * 999;
-    e.Parametres_Afficheur.Nom_Afficheur = QStringLiteral("Salle des fêtes");
-    e.Parametres_Afficheur.Numero_Serie = QStringLiteral("12345678");
+    e.Adresse_Debut_Chargee = Fonctions::Debut_Anneau + 8 * 1000;
+    e.Adresse_Fin_Chargee = Fonctions::Debut_Anneau + 8 * 999;
+    e.Parametres_Chargees.Nom_Afficheur = QStringLiteral("Salle des fêtes");
+    e.Parametres_Chargees.Numero_Serie = QStringLiteral("12345678");
     e.Donnees_Memoire.Redimensionner(kAnneau);
     for (int32_t k = 1; k <= kAnneau; ++k) {
         const int32_t minute = k - 1;

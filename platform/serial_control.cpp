@@ -18,10 +18,11 @@ QString SerialDeviceForPort(int port)
 
 SerialControl::SerialControl(QObject *parent) : QObject(parent)
 {
-    // A device that goes away while open (an adapter pulled out) is closed at once: an exchange then
-    // sees a closed port instead of a line that stays silent.
+    // A device that goes away while open (an adapter pulled out, a terminal hung up) is closed at once:
+    // an exchange then sees a closed port instead of a silent line, and a hung-up terminal, which stays
+    // readable and reads nothing, does not keep the event loop spinning.
     connect(&m_serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError && m_serial.isOpen())
+        if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && m_serial.isOpen())
             m_serial.close();
     });
 }

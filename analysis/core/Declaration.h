@@ -135,10 +135,11 @@ struct Etat
     Parametres Parametres_Afficheur;
     Index Index_Memoire;
     Selection Date_Selection;
-    // The held set's own panel addresses, apart from Date_Selection, which every new request rewrites:
-    // a save writes these.
+    // The held set as it was read: a new request rewrites Date_Selection and Parametres_Afficheur before
+    // it has a data set to show, so the save, the export and the held data's road take these.
     int32_t Adresse_Debut_Chargee = 0;
     int32_t Adresse_Fin_Chargee = 0;
+    Parametres Parametres_Chargees;
     Liaison Etat_Liaison;
     QString Type_Analyse;
     Fenetres_Ouvertes Ouvert;

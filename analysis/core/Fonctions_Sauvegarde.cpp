@@ -197,7 +197,7 @@ QByteArray Entete(int version_mineure)
 QByteArray Octets_Sauvegarde(const Declaration::Etat &etat)
 {
     const auto &periode = etat.Periode_Chargee;
-    const auto &p = etat.Parametres_Afficheur;
+    const auto &p = etat.Parametres_Chargees;
     const auto &table = etat.Donnees_Memoire;
 
     QByteArray o;
@@ -360,6 +360,7 @@ void Appliquer(Contenu &&c, Declaration::Etat &etat)
     p.Heure_Auto = f.Heure_Auto;
     if (c.Version_Mineure >= 1)
         p.Type_Capteur = f.Type_Capteur;
+    etat.Parametres_Chargees = p;
     etat.Donnees_Memoire = std::move(c.Donnees_Memoire);
     etat.Donnees_Chargees = true;
 }
@@ -367,7 +368,7 @@ void Appliquer(Contenu &&c, Declaration::Etat &etat)
 QString Nom_Propose(const Declaration::Etat &etat)
 {
     const auto &per = etat.Periode_Chargee;
-    const auto &p = etat.Parametres_Afficheur;
+    const auto &p = etat.Parametres_Chargees;
     QString nom = (p.Modele_40dB ? QStringLiteral("Pelmar - 40dB - ") : QStringLiteral("Pelmar - ")) +
                   p.Nom_Afficheur + QStringLiteral(" - ") +
                   Fonctions::Texte_Date_Tirets(per.Jour_Debut, per.Mois_Debut, per.Annee_Debut) +

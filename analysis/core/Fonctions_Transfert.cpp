@@ -94,6 +94,7 @@ void Appliquer_Periode(Declaration::Table_Donnees &&table, Declaration::Etat &et
         s.Jour_Fin_Selection,   s.Mois_Fin_Selection,   static_cast<int16_t>(s.Annee_Fin_Selection + 2000)};
     etat.Adresse_Debut_Chargee = s.Adresse_Debut_Selection;
     etat.Adresse_Fin_Chargee = s.Adresse_Fin_Selection;
+    etat.Parametres_Chargees = etat.Parametres_Afficheur;
     etat.Donnees_Chargees = true;
 }
 

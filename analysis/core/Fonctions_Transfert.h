@@ -25,8 +25,8 @@ enum class Resultat { Reussi, Arret, Echec };
 // the caller puts the new data set in place with Appliquer_Periode once the download is over.
 Resultat Transfert_Periode(int32_t n, int32_t duree, Declaration::Table_Donnees &table);
 
-// The downloaded rows become the data held: record table, period and addresses of Date_Selection, and
-// the data-held flag.
+// The downloaded rows become the data held: record table, period and addresses of Date_Selection, the
+// panel parameters read for them, and the data-held flag.
 void Appliquer_Periode(Declaration::Table_Donnees &&table, Declaration::Etat &etat);
 
 } // namespace Fonctions_Transfert

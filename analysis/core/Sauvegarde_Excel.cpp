@@ -190,7 +190,7 @@ void Exporter_Excel()
     }
 
     const auto choix =
-        Fonctions::Demander_Nom_Sauvegarde(Nom_Propose(D().Parametres_Afficheur.Nom_Afficheur, periode),
+        Fonctions::Demander_Nom_Sauvegarde(Nom_Propose(D().Parametres_Chargees.Nom_Afficheur, periode),
                                            Filtre, Texte_Nom_Vide, Titre_Impossible);
     if (!choix)
         return; // Cancel ends the export quietly

@@ -36,10 +36,11 @@ void ligneGrise(QWidget *parent, int top)
     platform::PlaceTwips(ligne, 120, top, 4605, 30);
 }
 
-// The held data's road: their own addresses back into the selection, which a later request may have
-// rewritten, then the road's dialog or view.
+// The held data's road: their own addresses and parameters back where the views read them (a later
+// request may have rewritten both), then the road's dialog or view.
 void Ouvrir_Suivante_Tenues()
 {
+    D().Parametres_Afficheur = D().Parametres_Chargees;
     auto &s = D().Date_Selection;
     s.Adresse_Debut_Selection = D().Adresse_Debut_Chargee;
     s.Adresse_Fin_Selection = D().Adresse_Fin_Chargee;

@@ -10,9 +10,9 @@
 #include "analysis/core/frmData_Total.h"
 #include "analysis/core/frmData_Type.h"
 #include "analysis/core/frmMain.h"
+#include "download_fixture.h"
 #include "platform/common_dialog.h"
 #include "platform/serial_control.h"
-#include "sim_fixture.h"
 
 #include <QDate>
 #include <QFile>
@@ -22,76 +22,6 @@ using Declaration::D;
 using testsupport::MessageRecorder;
 
 namespace {
-
-// The windows of the other folders, recorded instead of opened.
-constexpr Routes::Vue kVues[] = {Routes::Vue::Tableau_Leq,      Routes::Vue::Evenements,
-                                 Routes::Vue::Parametres,       Routes::Vue::Graphique,
-                                 Routes::Vue::Data_Total_Graph, Routes::Vue::InTableau_Old,
-                                 Routes::Vue::InGraphique_Old};
-
-class Download : public SimulatedPanel
-{
-protected:
-    void SetUp() override
-    {
-        SimulatedPanel::SetUp();
-        main = std::make_unique<frmMain>();
-        main->show();
-        opened.clear();
-        for (const Routes::Vue vue : kVues)
-            Routes::Inscrire(vue, [this, vue] { opened << Routes::Nom(vue); });
-    }
-    void TearDown() override
-    {
-        for (const Routes::Vue vue : kVues)
-            Routes::Inscrire(vue, nullptr);
-        platform::SetFileDialogAnswerer(nullptr);
-        main.reset();
-        SimulatedPanel::TearDown();
-    }
-
-    // Memory index and selection as a period dialog leaves them before the download window.
-    void selection(QDate debut, QDate fin, int32_t a, int32_t b)
-    {
-        auto &s = D().Date_Selection;
-        s = {static_cast<int16_t>(debut.day()),
-             static_cast<int16_t>(debut.month()),
-             static_cast<int16_t>(debut.year() - 2000),
-             static_cast<int16_t>(fin.day()),
-             static_cast<int16_t>(fin.month()),
-             static_cast<int16_t>(fin.year() - 2000),
-             a,
-             b};
-        D().Index_Memoire = {s.Jour_Debut_Selection,
-                             s.Mois_Debut_Selection,
-                             s.Annee_Debut_Selection,
-                             s.Jour_Fin_Selection,
-                             s.Mois_Fin_Selection,
-                             s.Annee_Fin_Selection,
-                             a,
-                             b};
-    }
-
-    // "Nouvelles Données" chosen in the data-source dialog, then Ok.
-    static void nouveauTransfert()
-    {
-        frmData_Type &d = Data_Type::Show();
-        d.Option_New_Transfert->setChecked(true);
-        d.Cmd_Ok_Click();
-    }
-
-    static Declaration::Table_Donnees rowsOf(const std::vector<uint8_t> &bytes)
-    {
-        Declaration::Table_Donnees t;
-        t.Redimensionner(static_cast<int32_t>(bytes.size() / 8));
-        for (size_t i = 0; i < bytes.size(); ++i)
-            t(static_cast<int32_t>(i / 8) + 1, static_cast<int>(i % 8) + 1) = bytes[i];
-        return t;
-    }
-
-    std::unique_ptr<frmMain> main;
-    QStringList opened;
-};
 
 TEST_F(Download, DataSourceChoicesFollowPortAndHeldData)
 {

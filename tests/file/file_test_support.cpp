@@ -34,6 +34,7 @@ void Donnees_Petites(Declaration::Etat &e)
                               {0, 10, 14, 3, 3, 9, 198, 70, 90},
                               {0, 11, 14, 3, 3, 9, 3, 85, 90},
                               {0, 255, 255, 255, 255, 255, 255, 255, 255}};
+    e.Parametres_Chargees = p;
 }
 
 void Donnees_Tenues(Declaration::Etat &e)
@@ -54,6 +55,7 @@ void Donnees_Tenues(Declaration::Etat &e)
                               {0, 1, 2, 1, 6, 10, 70, 65, 80},
                               {0, 2, 2, 1, 6, 10, 71, 66, 81},
                               {0, 3, 2, 1, 6, 10, 72, 67, 82}};
+    e.Parametres_Chargees = p;
 }
 
 QByteArray Lire(const QString &chemin)

@@ -136,7 +136,7 @@ protected:
     {
         FileTest::SetUp();
         filetest::Donnees_Petites(D());
-        D().Parametres_Afficheur.Nom_Afficheur = QStringLiteral("Salle é");
+        D().Parametres_Chargees.Nom_Afficheur = QStringLiteral("Salle é");
         auto lignes = Minutes(std::vector<int>(11, 65));
         lignes[5] = Releve(3, 3, 9, 14, 5, 198, 70, 95);                      // a 5-minute row of 70 dB
         lignes.insert(lignes.begin() + 2, Releve(3, 3, 9, 14, 1, 7, 90, 90)); // an event among them

@@ -27,6 +27,7 @@ void Donnees_Aleatoires(Declaration::Etat &e, int n)
     filetest::Donnees_Petites(e);
     e.Parametres_Afficheur.Modele_40dB = false;
     e.Parametres_Afficheur.Nom_Afficheur = QStringLiteral(" Ecole àéè  ");
+    e.Parametres_Chargees = e.Parametres_Afficheur;
     e.Adresse_Debut_Chargee = Fonctions::Fin_Anneau - 8 * 10;
     e.Adresse_Fin_Chargee = Fonctions::Debut_Anneau + 8 * (n - 11);
     e.Donnees_Memoire.Redimensionner(n);
@@ -71,6 +72,7 @@ TEST_F(SavedFileWrite, ProposedNameWithoutTheFortyDbMarkAndWithASlashMadeADash)
     filetest::Donnees_Petites(D());
     D().Parametres_Afficheur.Modele_40dB = false;
     D().Parametres_Afficheur.Nom_Afficheur = QStringLiteral("Hall A/B");
+    D().Parametres_Chargees = D().Parametres_Afficheur;
     D().Periode_Chargee = {9, 11, 2010, 12, 11, 2010};
     EXPECT_EQ(FS::Nom_Propose(D()), QStringLiteral("Pelmar - Hall A-B - 09-11-2010 au 12-11-2010.pelmar"));
 }
