@@ -2,13 +2,23 @@
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/frmAbout.h"
 #include "analysis/core/frmConnexion.h"
+#include "analysis/core/frmData_Selected.h"
+#include "analysis/core/frmData_Total.h"
 #include "analysis/core/frmData_Type.h"
+#include "analysis/core/frmExcel.h"
 #include "analysis/core/frmMain.h"
 #include "analysis/core/frmPort.h"
+#include "analysis/core/frmWait.h"
 #include "platform/serial_control.h"
 #include "sim_fixture.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 
 using Declaration::D;
 using testsupport::MessageRecorder;
@@ -200,6 +210,87 @@ TEST_F(Shell, ClosingTheMainWindowEndsAWaitAndClosesThePort)
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(sim->framesWithCode(panelsim::cmd::MemoryIndex), 1);
     EXPECT_EQ(Connexion::Instance(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The controls of a window whose caption does not show whole at the windows' font.
+QStringList Legendes_Coupees(QWidget *fenetre)
+{
+    QStringList coupees;
+    for (QWidget *w : fenetre->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(fenetre))
+            continue;
+        QString texte;
+        bool coupe = false;
+        if (auto *l = qobject_cast<QLabel *>(w); l && l->pixmap().isNull() && !l->text().isEmpty()) {
+            texte = l->text();
+            coupe = l->wordWrap() ? l->heightForWidth(l->width()) > l->height()
+                                  : l->sizeHint().width() > l->width();
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w); b && !b->text().isEmpty()) {
+            // The text itself must fit; the style's minimum button width is no caption.
+            texte = b->text();
+            const QFontMetrics fm(b->font());
+            const int lignes = static_cast<int>(texte.count(QLatin1Char('\n'))) + 1;
+            const int marge =
+                qobject_cast<QPushButton *>(b) ? 6 : b->sizeHint().width() - fm.size(0, texte).width();
+            coupe = fm.size(0, texte).width() + marge > b->width() || lignes * fm.height() > b->height() + 1;
+        } else if (auto *g = qobject_cast<QGroupBox *>(w); g && !g->title().isEmpty()) {
+            texte = g->title();
+            coupe = g->fontMetrics().horizontalAdvance(g->title()) > g->width() - 10;
+        }
+        if (coupe)
+            coupees << fenetre->windowTitle() + QStringLiteral(": ") + texte;
+    }
+    return coupees;
+}
+
+TEST_F(Shell, EveryCaptionOfEveryWindowShowsWhole)
+{
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    QPixmap icone(16, 16);
+    icone.fill(Qt::red);
+    QApplication::setWindowIcon(QIcon(icone));
+    main->show();
+    D().Etat_Liaison.Port_COM = 1;
+    D().Index_Memoire = {28, 2, 9, 31, 12, 9, 0x30000, 0x44FFF8};
+    D().Date_Selection = {28, 2, 9, 31, 12, 9, 0x30000, 0x44FFF8};
+    D().Donnees_Chargees = true;
+    D().Periode_Chargee = {28, 2, 2009, 31, 12, 2009};
+    D().Type_Analyse = Declaration::Vue_Evenements;
+    QStringList coupees;
+    auto verifier = [&coupees](platform::Form &f) {
+        f.Show();
+        QCoreApplication::processEvents();
+        coupees << Legendes_Coupees(&f);
+    };
+    verifier(Port::Show());
+    verifier(Data_Type::Show());
+    verifier(Data_Total::Show());
+    verifier(Data_Selected::Show());
+    verifier(Excel::Show());
+    frmConnexion &c = Connexion::Show();
+    Fonctions::Suivi_Echange &suivi = Suivi_Fenetre();
+    suivi.Transmission(754);
+    suivi.Tentative(QStringLiteral("Réception du Bock Mémoire n° 66 / 66."));
+    verifier(c);
+    verifier(Wait::Show());
+    verifier(About::Show());
+    About::Unload();
+    EXPECT_TRUE(coupees.isEmpty()) << coupees.join(QLatin1Char('\n')).toStdString();
+
+    // The port window's sixteen options read "COM 1" to "COM 16" whole.
+    frmPort &p = Port::Show();
+    for (int i = 10; i <= 16; ++i)
+        EXPECT_GE(p.Option_COM[static_cast<size_t>(i)]->width(),
+                  p.Option_COM[static_cast<size_t>(i)]->sizeHint().width());
+    // The windows inside the main window carry the program's icon.
+    auto *sous = qobject_cast<QMdiSubWindow *>(p.parentWidget());
+    ASSERT_NE(sous, nullptr);
+    EXPECT_EQ(sous->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QApplication::setWindowIcon(QIcon());
 }
 
 } // namespace
