@@ -27,7 +27,8 @@ bool Enregistrement_Efface(const char *octets)
 
 Declaration::Table_Donnees Lignes_Depuis_Octets(const QByteArray &octets, int32_t n)
 {
-    const qsizetype attendus = qMin<qsizetype>(static_cast<qsizetype>(n) * 8, octets.size());
+    // A count below zero asks for nothing.
+    const qsizetype attendus = qBound<qsizetype>(0, static_cast<qsizetype>(n) * 8, octets.size());
     const qsizetype complets = attendus / 8;
     const bool filtre = static_cast<qsizetype>(n) * 8 > Seuil_Filtre;
 

@@ -296,6 +296,9 @@ TEST_F(Download, SplitIntoRowsTakesWholeRecordsOnly)
     t = Fonctions_Transfert::Lignes_Depuis_Octets(bytes + QByteArray(16, '\x02'), 2001);
     EXPECT_EQ(t.Nombre_Lignes(), 2001);
     EXPECT_EQ(t(2001, 8), 1);
+    // A count below zero takes nothing.
+    EXPECT_EQ(Fonctions_Transfert::Lignes_Depuis_Octets(bytes, -2).Nombre_Lignes(), 0);
+    EXPECT_EQ(Fonctions_Transfert::Lignes_Depuis_Octets(QByteArray(), INT32_MIN).Nombre_Lignes(), 0);
 }
 
 TEST_F(Download, SilentPanelEndsInErrorWithHeldDataUnchanged)
