@@ -36,16 +36,26 @@ sanitize_build() {
     cmake --build build-sanitize --parallel "$@"
 }
 
-# Each fuzz target from its committed seeds, with libFuzzer's flags given; new inputs go to a working
-# corpus in the build folder and failing ones to build-sanitize/fuzz/artifacts.
+# Each fuzz target from its committed seeds, with the libFuzzer flags given after "quiet" or "loud";
+# new inputs go to a working corpus in the build folder and failing ones to build-sanitize/fuzz/artifacts.
+# Quiet keeps each target's output in build-sanitize/fuzz/<target>.log and shows its end.
 fuzz_all() {
-    local status=0
+    local mode=$1 status=0
+    shift
     mkdir -p build-sanitize/fuzz/artifacts
     for t in "${fuzz_targets[@]}"; do
         mkdir -p "build-sanitize/fuzz/work-$t"
+        local command=("build-sanitize/fuzz/fuzz_$t" "$@" -artifact_prefix="build-sanitize/fuzz/artifacts/$t-"
+                       "build-sanitize/fuzz/work-$t" "fuzz/corpus/$t")
         echo "== fuzz_$t $*"
-        "build-sanitize/fuzz/fuzz_$t" "$@" -artifact_prefix="build-sanitize/fuzz/artifacts/$t-" \
-            "build-sanitize/fuzz/work-$t" "fuzz/corpus/$t" || status=1
+        if [ "$mode" = loud ]; then
+            "${command[@]}" || status=1
+        elif "${command[@]}" > "build-sanitize/fuzz/$t.log" 2>&1; then
+            grep -E "DONE|^Done" "build-sanitize/fuzz/$t.log"
+        else
+            status=1
+            tail -n 60 "build-sanitize/fuzz/$t.log"
+        fi
     done
     return $status
 }
@@ -57,7 +67,7 @@ test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 4
     sanitize_build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure --parallel 4
-    fuzz_all -max_total_time=5
+    fuzz_all quiet -max_total_time=5
     ;;
 bench)
     cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPANELS_BUILD_BENCH=ON -DPANELS_BUILD_TESTS=OFF
@@ -68,7 +78,7 @@ bench)
     ;;
 fuzz)
     sanitize_build --target "${fuzz_targets[@]/#/fuzz_}"
-    if [ -n "${2:-}" ]; then fuzz_all -max_total_time="$2"; else fuzz_all -runs=1000000; fi
+    if [ -n "${2:-}" ]; then fuzz_all loud -max_total_time="$2"; else fuzz_all loud -runs=1000000; fi
     ;;
 run)
     cmake -S . -B build -G Ninja
