@@ -71,9 +71,14 @@ bool Filter::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *w = static_cast<QWidget *>(watched);
 
-    // Only the user's closes are held back; the program closes its own windows as it needs.
-    if (event->type() == QEvent::Close)
-        return event->spontaneous() && !contains(closable, w);
+    // Only the user's closes are held back; the program closes its own windows as it needs. A close
+    // event left accepted still closes the window, even when no one received it: refuse it as well.
+    if (event->type() == QEvent::Close) {
+        if (!event->spontaneous() || contains(closable, w))
+            return false;
+        event->ignore();
+        return true;
+    }
 
     // Boxes and dialogs that the exchange itself shows are modal: they must stay usable.
     if (QWidget *window = w->window();
