@@ -1,6 +1,7 @@
 // A 7-day period download (10,080 one-minute records) against the simulated panel paced at the line rate
-// (5600 bytes a second), from the period window's OK to the records in the table.
+// (5600 bytes a second), from the download window's OK to the records in the table, with the progress window.
 #include "analysis/core/Declaration.h"
+#include "analysis/core/frmConnexion.h"
 #include "analysis/core/frmData_Selected.h"
 #include "panel_simulator.h"
 #include "platform/message_box.h"
@@ -12,10 +13,12 @@
 
 using Declaration::D;
 
-static double processCpuMs()
+// Processor time of the program's own thread: the simulated panel runs on a thread of its own here, which
+// a real panel does not cost.
+static double programCpuMs()
 {
     timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
 
@@ -28,6 +31,8 @@ static void BM_PeriodDownload7Days_FromOkToTableLoaded(benchmark::State &state)
     sim.setPaced(true);
     qputenv("PANEL_COM1", QByteArray::fromStdString(sim.path()));
     platform::SetMessageAnswerer([](const platform::ShownMessage &) { return platform::MsgResult::Ok; });
+    // The progress window runs as in the program: its bar and countdown are part of the cost.
+    Fonctions::Inscrire_Suivi(&Suivi_Fenetre());
 
     double wall = 0, cpu = 0;
     for (auto _ : state) {
@@ -36,12 +41,12 @@ static void BM_PeriodDownload7Days_FromOkToTableLoaded(benchmark::State &state)
         D().Type_Analyse = Declaration::Vue_Leq;
         D().Date_Selection = {2, 3, 9, 9, 3, 9, 0x30000, 0x30000 + 8 * (minutes - 1)};
         frmData_Selected &w = Data_Selected::Show();
-        const double c0 = processCpuMs();
+        const double c0 = programCpuMs();
         QElapsedTimer t;
         t.start();
         w.Cmd_Ok_Click();
         wall += static_cast<double>(t.elapsed());
-        cpu += processCpuMs() - c0;
+        cpu += programCpuMs() - c0;
         if (D().Donnees_Memoire.Nombre_Lignes() != minutes)
             state.SkipWithError("download incomplete");
     }

@@ -11,7 +11,7 @@ namespace {
 
 // Longest real sleep between two looks at the condition: QSerialPort and timers wake the loop
 // earlier, this only bounds conditions that no event announces.
-constexpr int kMaxSliceMs = 10;
+constexpr int kMaxSliceMs = 50;
 
 struct Clock
 {

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kTentatives = 3;
 constexpr int kRedemandesMax = 10; // short answers asked again before one counts as unanswered
+constexpr int kLotMs = 250;        // how often the bytes of a download are taken
 
 } // namespace
 
@@ -78,14 +79,21 @@ Issue Recevoir(qsizetype attendus, qint64 silence_ms, QByteArray *recus)
     qsizetype nombre = 0;
     qint64 dernier_octet = platform::GetTickCount();
     while (nombre < attendus) {
-        platform::PumpUntil([&] { return Fonctions::Arret() || com.InBufferCount() > 0 || !com.PortOpen(); },
-                            dernier_octet + silence_ms);
+        // The bytes are taken a few times a second, not chunk by chunk as the line brings them.
+        const qint64 reste = attendus - nombre;
+        platform::PumpUntil(
+            [&] { return Fonctions::Arret() || com.InBufferCount() >= reste || !com.PortOpen(); },
+            qMin(platform::GetTickCount() + kLotMs, dernier_octet + silence_ms));
         if (Fonctions::Arret())
             return Issue::Arret;
-        if (com.InBufferCount() == 0) // silent too long, or the device is gone
-            return Issue::Echec;
+        if (com.InBufferCount() == 0) {
+            // Silent too long, or the device is gone.
+            if (!com.PortOpen() || platform::GetTickCount() > dernier_octet + silence_ms)
+                return Issue::Echec;
+            continue;
+        }
         const QByteArray morceau = com.Input();
-        const qsizetype pris = qMin(morceau.size(), attendus - nombre);
+        const qsizetype pris = qMin(morceau.size(), reste);
         if (recus)
             recus->append(morceau.constData(), pris);
         nombre += pris;
