@@ -36,10 +36,8 @@ class Suivi_Muet final : public Suivi_Echange
 public:
     void Ouvrir() override {}
     void Fermer() override {}
-    bool Ouvert() const override { return false; }
     void Connexion(double) override {}
     void Transmission(int32_t) override {}
-    void Maximum(double) override {}
     void Tentative(const QString &) override {}
     void Temps(const QString &) override {}
     void Recommencer() override {}

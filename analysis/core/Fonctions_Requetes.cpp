@@ -3,6 +3,7 @@
 #include "analysis/core/Echange.h"
 #include "analysis/core/Fonctions.h"
 #include "analysis/core/Suivi_Echange.h"
+#include "panel_link/Trames.h"
 #include "platform/input_guard.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
@@ -32,7 +33,7 @@ void Lire_Et_Decoder(bool mode_periode)
     l.Tampon_Reception = com.Input();
     Decoder_Tampon(l.Tampon_Reception, mode_periode, &Entre_Trames);
     com.ClearInBuffer();
-    com.setRThreshold(16384);
+    com.setRThreshold(panel_link::Taille_Reception);
 }
 
 } // namespace

@@ -16,15 +16,12 @@ public:
     virtual void Ouvrir() = 0;
     // Stops the progress and closes it.
     virtual void Fermer() = 0;
-    // Whether the progress is shown.
-    virtual bool Ouvert() const = 0;
 
     // Request form: "Connexion avec l'Pelmar en cours ...", attempt 1, no remaining time, the bar
     // running to `maximum` (steps of 125 ms).
     virtual void Connexion(double maximum) = 0;
     // Download form: a transfer of `duree` seconds with its countdown.
     virtual void Transmission(int32_t duree) = 0;
-    virtual void Maximum(double maximum) = 0;
     // The attempt (or block) label and the remaining-time label.
     virtual void Tentative(const QString &texte) = 0;
     virtual void Temps(const QString &texte) = 0;

@@ -123,7 +123,6 @@ public:
             c->Unload();
         }
     }
-    bool Ouvert() const override { return ::Connexion::Instance() != nullptr; }
     void Connexion(double maximum) override
     {
         if (frmConnexion *c = ::Connexion::Instance()) {
@@ -138,11 +137,6 @@ public:
     {
         if (frmConnexion *c = ::Connexion::Instance())
             c->Preparer_Transmission(duree);
-    }
-    void Maximum(double maximum) override
-    {
-        if (frmConnexion *c = ::Connexion::Instance())
-            c->Progression->setMax(static_cast<float>(maximum));
     }
     void Tentative(const QString &texte) override
     {

@@ -11,11 +11,6 @@
 
 using Declaration::D;
 
-QString Texte_Nombre_Donnees(double nombre)
-{
-    return QString::number(nombre, 'g', 12);
-}
-
 frmData_Total::frmData_Total()
     : platform::Form(Kind::MdiChild, QStringLiteral("Données dans la mémoire de l'Pelmar"), 6750, 6120)
 {

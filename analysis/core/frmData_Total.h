@@ -31,6 +31,3 @@ protected:
 };
 
 using Data_Total = platform::FormSlot<frmData_Total>;
-
-// Label texts shared with the download window.
-QString Texte_Nombre_Donnees(double nombre);

@@ -1,7 +1,6 @@
 #include "analysis/core/period_layout.h"
 
 #include "analysis/core/Fonctions.h"
-#include "analysis/core/frmData_Total.h"
 #include "platform/twips.h"
 
 #include <QFrame>
@@ -51,6 +50,11 @@ std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QString
     trait(parent, 3300, top - 75, 15, bas - top + 90);
     trait(parent, 6660, top - 75, 15, bas - top + 90);
     return valeurs;
+}
+
+QString Texte_Nombre_Donnees(double nombre)
+{
+    return QString::number(nombre, 'g', 12);
 }
 
 void Remplir_Lignes_Periode(const std::array<QLabel *, 4> &valeurs, const Jours &j, int32_t a, int32_t b)

@@ -15,6 +15,9 @@ QLabel *Texte(QWidget *parent, const QString &text, int left, int top, int width
 // thin lines round them. Returns the value labels.
 std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions);
 
+// A record count as the period rows show it.
+QString Texte_Nombre_Donnees(double nombre);
+
 // A period's first and last day (years minus 2000).
 struct Jours
 {

@@ -19,10 +19,8 @@ class Suivi_Enregistre final : public Fonctions::Suivi_Echange
 public:
     void Ouvrir() override { lignes << QStringLiteral("Ouvrir"); }
     void Fermer() override { lignes << QStringLiteral("Fermer"); }
-    bool Ouvert() const override { return false; }
     void Connexion(double maximum) override { lignes << QStringLiteral("Connexion %1").arg(maximum); }
     void Transmission(int32_t duree) override { lignes << QStringLiteral("Transmission %1").arg(duree); }
-    void Maximum(double maximum) override { lignes << QStringLiteral("Maximum %1").arg(maximum); }
     void Tentative(const QString &texte) override { lignes << texte; }
     void Temps(const QString &texte) override { lignes << texte; }
     void Recommencer() override { lignes << QStringLiteral("Recommencer"); }
