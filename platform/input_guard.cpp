@@ -71,6 +71,12 @@ bool Filter::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *w = static_cast<QWidget *>(watched);
 
+    // Boxes and dialogs that the exchange itself shows are modal: they must stay usable, close box
+    // included.
+    if (QWidget *window = w->window();
+        window->windowModality() != Qt::NonModal || qobject_cast<QDialog *>(window))
+        return false;
+
     // Only the user's closes are held back; the program closes its own windows as it needs. A close
     // event left accepted still closes the window, even when no one received it: refuse it as well.
     if (event->type() == QEvent::Close) {
@@ -79,11 +85,6 @@ bool Filter::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     }
-
-    // Boxes and dialogs that the exchange itself shows are modal: they must stay usable.
-    if (QWidget *window = w->window();
-        window->windowModality() != Qt::NonModal || qobject_cast<QDialog *>(window))
-        return false;
 
     for (QWidget *p = w; p; p = p->parentWidget())
         if (contains(widgets, p))

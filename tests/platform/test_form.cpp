@@ -150,6 +150,13 @@ TEST_F(InputGuardTest, HoldsBackOnlyTheUsersCloses)
         EXPECT_TRUE(window.isVisible());
         EXPECT_TRUE(userCloses(&closable));
         EXPECT_FALSE(closable.isVisible());
+        // A box that the exchange shows closes by its close box too.
+        QDialog box;
+        box.setModal(true);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        EXPECT_TRUE(userCloses(&box));
+        EXPECT_FALSE(box.isVisible());
         // The program closes its own windows as it needs.
         EXPECT_TRUE(window.close());
         EXPECT_FALSE(window.isVisible());
