@@ -5,6 +5,7 @@
 #include "analysis/core/Suivi_Echange.h"
 #include "panel_link/Fonctions_ASCII.h"
 #include "panel_link/Trames.h"
+#include "platform/form.h"
 #include "platform/serial_control.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,16 @@ Suivi_Echange &Suivi()
 void Inscrire_Suivi(Suivi_Echange *suivi)
 {
     suivi_inscrit() = suivi;
+}
+
+bool Poursuivre(const platform::HandlerScope &handler)
+{
+    if (Arret())
+        return false;
+    if (handler.Stands())
+        return true;
+    Suivi().Fermer();
+    return false;
 }
 
 int16_t Offset_Depuis_Octet(int octet)

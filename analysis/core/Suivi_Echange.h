@@ -5,6 +5,10 @@
 #include <QString>
 #include <cstdint>
 
+namespace platform {
+class HandlerScope;
+}
+
 namespace Fonctions {
 
 class Suivi_Echange
@@ -32,5 +36,9 @@ public:
 // The progress that exchanges report to; shows nothing until one is registered.
 Suivi_Echange &Suivi();
 void Inscrire_Suivi(Suivi_Echange *suivi);
+
+// After an exchange in a window's handler: whether the handler may go on. When its window went while
+// the program goes on, the progress that the exchange left shown goes too.
+bool Poursuivre(const platform::HandlerScope &handler);
 
 } // namespace Fonctions

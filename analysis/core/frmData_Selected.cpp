@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <cmath>
+#include <optional>
 
 using Declaration::D;
 using platform::MsgBox;
@@ -126,19 +127,18 @@ void frmData_Selected::Cmd_Ok_Click()
         }
     }
 
-    // From here to the end the user reaches only the progress and "Quitter".
+    // Until the download is over the user reaches only the progress and "Quitter".
     platform::HandlerScope handler(this);
-    platform::InputGuard garde;
+    std::optional<platform::InputGuard> garde(std::in_place);
     auto &l = D().Etat_Liaison;
     l.Duree_Transfert = static_cast<int32_t>(Fonctions::Arrondi(n * 8.0 / 5600)) + 2;
     Hide();
     Fonctions::Suivi_Echange &suivi = Fonctions::Suivi();
     suivi.Ouvrir();
     suivi.Transmission(l.Duree_Transfert);
-
     Declaration::Table_Donnees table;
     const auto resultat = Fonctions_Transfert::Transfert_Periode(n, l.Duree_Transfert, table);
-    if (resultat == Fonctions_Transfert::Resultat::Arret || !handler.Stands())
+    if (resultat == Fonctions_Transfert::Resultat::Arret || !Fonctions::Poursuivre(handler))
         return;
     if (resultat == Fonctions_Transfert::Resultat::Echec) {
         suivi.Fermer();
@@ -148,9 +148,10 @@ void frmData_Selected::Cmd_Ok_Click()
 
     Fonctions::Attendre(2500, true);
     // Closing now must change nothing: the new data set is put in place only past this point.
-    if (Fonctions::Arret() || !handler.Stands())
+    if (!Fonctions::Poursuivre(handler))
         return;
     suivi.Fermer();
+    garde.reset();
 
     Fonctions_Transfert::Appliquer_Periode(std::move(table), D());
     frmMain *m = frmMain::Instance();

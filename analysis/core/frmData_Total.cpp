@@ -2,6 +2,7 @@
 
 #include "analysis/core/Declaration.h"
 #include "analysis/core/Fonctions.h"
+#include "analysis/core/Suivi_Echange.h"
 #include "analysis/core/frmData_Selected.h"
 #include "analysis/core/period_layout.h"
 #include "platform/message_box.h"
@@ -99,7 +100,7 @@ void frmData_Total::Cmd_Ok_Click()
     platform::HandlerScope handler(this);
     Hide();
     Fonctions::Lecture_Index_Memoire(true);
-    if (!handler.Stands() || Fonctions::Arret())
+    if (!Fonctions::Poursuivre(handler))
         return;
     if (D().Etat_Liaison.Lecture_Index_Reussie) {
         if (s.Adresse_Debut_Selection == 0 && s.Adresse_Fin_Selection == 0) {

@@ -196,7 +196,7 @@ void frmData_Type::Route_Nouveau_Transfert()
     platform::HandlerScope handler(this);
     Hide();
     Fonctions::Lecture_Parametres();
-    if (!handler.Stands() || Fonctions::Arret())
+    if (!Fonctions::Poursuivre(handler))
         return;
     const auto modele = D().Parametres_Afficheur.Modele_Afficheur;
     // The model is only known when the parameter read succeeded.
@@ -214,7 +214,7 @@ void frmData_Type::Route_Nouveau_Transfert()
         return;
     }
     Fonctions::Lecture_Index_Memoire(false);
-    if (!handler.Stands() || Fonctions::Arret())
+    if (!Fonctions::Poursuivre(handler))
         return;
     if (!D().Etat_Liaison.Lecture_Index_Reussie) {
         Fonctions::Suivi().Fermer();
@@ -251,18 +251,18 @@ void frmData_Type::Route_Memoire_Totale()
         MsgBox(QStringLiteral("Le transfert de toutes les données de l'Pelmar dure environ 15 "
                               "Minutes. Voulez-vous effectuer ce transfert?"),
                MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Confirmation de transfert"));
-    if (reponse == platform::MsgResult::Cancel || !handler.Stands())
+    if (reponse == platform::MsgResult::Cancel || !Fonctions::Poursuivre(handler))
         return;
     Hide();
     Fonctions::Lecture_Parametres();
-    if (!handler.Stands() || Fonctions::Arret())
+    if (!Fonctions::Poursuivre(handler))
         return;
     if (!D().Etat_Liaison.Connexion_Reussie) {
         Fonctions::Suivi().Fermer();
         return;
     }
     Fonctions_Transfert_Total::Transfert_Memoire();
-    if (!handler.Stands() || Fonctions::Arret())
+    if (!Fonctions::Poursuivre(handler))
         return;
     if (D().Etat_Liaison.Transfert_Reussi) {
         Ouvrir_Periode();
