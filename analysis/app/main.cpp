@@ -1,5 +1,6 @@
 // Velquin_Analyser_Pelmar_v2-4: the analysis program.
 #include "analysis/core/frmMain.h"
+#include "analysis/tables/Vues_Tableaux.h"
 
 #include "platform/pictures.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     QApplication::setWindowIcon(QIcon(platform::LoadPicture(QStringLiteral("Logo Velquin.bmp"))));
     frmMain fenetre;
+    // The views open through the route table; each folder registers its windows.
+    Vues_Tableaux::Inscrire();
     fenetre.Form_Load();
     if (!fenetre.isVisible())
         return 0;
