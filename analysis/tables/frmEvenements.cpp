@@ -36,7 +36,8 @@ QString Texte_Date(const Declaration::Selection &s)
 {
     return QStringLiteral("Tableau des Evénements du ") +
            Texte_Jour(s.Jour_Debut_Selection, s.Mois_Debut_Selection, s.Annee_Debut_Selection) +
-           QStringLiteral(" au ") + Texte_Jour(s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection);
+           QStringLiteral(" au ") +
+           Texte_Jour(s.Jour_Fin_Selection, s.Mois_Fin_Selection, s.Annee_Fin_Selection);
 }
 
 QLabel *Etiquette(QWidget *parent, int top)
@@ -52,7 +53,9 @@ QPushButton *Bouton_Image(QWidget *parent, int left)
 {
     auto *b = new QPushButton(parent);
     b->setIconSize(QSize(32, 32));
+    // A picture button keeps its size: there is no caption to make room for.
     platform::PlaceTwips(b, left, 8700, 555, 525);
+    b->setFixedSize(b->size());
     return b;
 }
 

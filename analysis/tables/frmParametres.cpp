@@ -18,7 +18,8 @@ namespace {
 
 QString Texte_Entete(const Declaration::Parametres &p)
 {
-    return (p.Modele_40dB ? QStringLiteral("Pelmar - 40 dB - ") : QStringLiteral("Pelmar - ")) + p.Nom_Afficheur;
+    return (p.Modele_40dB ? QStringLiteral("Pelmar - 40 dB - ") : QStringLiteral("Pelmar - ")) +
+           p.Nom_Afficheur;
 }
 
 // "00 dB.", "+05 dB.", "+12 dB.", "-03 dB.", "-20 dB."
@@ -84,7 +85,9 @@ QPushButton *Bouton_Image(QWidget *parent, const QString &tooltip, int left)
     auto *b = new QPushButton(parent);
     b->setToolTip(tooltip);
     b->setIconSize(QSize(32, 32));
+    // A picture button keeps its size: there is no caption to make room for.
     platform::PlaceTwips(b, left, 5940, 555, 525);
+    b->setFixedSize(b->size());
     return b;
 }
 

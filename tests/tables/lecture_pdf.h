@@ -28,6 +28,14 @@ struct Page
                 return &m;
         return nullptr;
     }
+    // The word on the line whose top stands within half a point of `y`.
+    const Mot *trouver(const QString &texte, double y) const
+    {
+        for (const Mot &m : mots)
+            if (m.texte == texte && m.yMin > y - 0.5 && m.yMin < y + 0.5)
+                return &m;
+        return nullptr;
+    }
     // The words whose top stands within half a point of `y`, left to right, joined by blanks.
     QString ligne(double y) const
     {
@@ -79,8 +87,9 @@ inline std::vector<Page> Lire(const QString &pdf)
         if (m.capturedLength(1) > 0)
             pages.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
         else if (!pages.empty())
-            pages.back().mots.push_back({Sans_Entites(m.captured(7)), m.captured(3).toDouble(), m.captured(4).toDouble(),
-                                         m.captured(5).toDouble(), m.captured(6).toDouble()});
+            pages.back().mots.push_back({Sans_Entites(m.captured(7)), m.captured(3).toDouble(),
+                                         m.captured(4).toDouble(), m.captured(5).toDouble(),
+                                         m.captured(6).toDouble()});
     }
     return pages;
 }

@@ -1,5 +1,6 @@
 // The events window: its list and labels, its printout read back from a PDF, and its roads from the
 // "Analyse" menu, offscreen.
+#include "analysis/core/Fonctions.h"
 #include "analysis/core/Fonctions_Sauvegarde.h"
 #include "analysis/core/Routes.h"
 #include "analysis/core/frmData_Type.h"
@@ -100,7 +101,8 @@ TEST_F(EventsWindow, ListsThePeriodsEventsWithTheirLongTextsDayByDay)
     frmEvenements &f = Evenements::Show();
     const QStringList attendu{
         QStringLiteral("   Mercredi  04  Mars  2009  à  09 h. 05   :   Initialisation Système."),
-        QStringLiteral("   Mercredi  04  Mars  2009  à  10 h. 00   :   Modif. Niveau d'Alarme => 70 dB  ->  75 dB."),
+        QStringLiteral(
+            "   Mercredi  04  Mars  2009  à  10 h. 00   :   Modif. Niveau d'Alarme => 70 dB  ->  75 dB."),
         QStringLiteral("   Mercredi  04  Mars  2009  à  11 h. 30   :   Modif. Config. Afficheur Bas Gauche = "
                        "Afficheur Désactivé  ->  Niveau Leq 10 Minutes."),
         QString(),
@@ -120,7 +122,7 @@ TEST_F(EventsWindow, ListsThePeriodsEventsWithTheirLongTextsDayByDay)
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(Wait::Instance(), nullptr);
     EXPECT_TRUE(main->isEnabled());
-    EXPECT_FALSE(main->testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(main->cursor().shape(), Qt::ArrowCursor);
 
     f.Cmd_Exit_Click();
     EXPECT_FALSE(D().Ouvert.Ouvert_Evenements);
@@ -206,10 +208,14 @@ TEST_F(EventsWindow, PrintOf63ItemsTakesOnePageAtTheirPlaces)
         EXPECT_LT(m.xMax, p.largeur - 10);
     }
     EXPECT_EQ(p.ligne(15800 / 20.0), QStringLiteral("Page 1"));
-    const lecture_pdf::Mot *page = p.trouver(QStringLiteral("Page"));
+    const lecture_pdf::Mot *page = p.trouver(QStringLiteral("Page"), 15800 / 20.0);
     ASSERT_NE(page, nullptr);
     EXPECT_GT(page->xMin, 5000 / 20.0); // after the footer's leading blank
     EXPECT_LT(page->xMin, 5000 / 20.0 + 5);
+    // Two blanks between the word and the number: wider than one blank and a half of the rows' face.
+    const lecture_pdf::Mot *numero = p.trouver(QStringLiteral("1"), 15800 / 20.0);
+    ASSERT_NE(numero, nullptr);
+    EXPECT_GT(numero->xMin - page->xMax, 1.5 * 0.278 * 8);
 }
 
 TEST_F(EventsWindow, PrintBreaksAfter64RowsWithHeadingAndFooterOnEveryPage)
@@ -265,7 +271,11 @@ TEST_F(EventsWindow, CancelInThePrinterDialogPrintsNothingAndSaysNothing)
 
 // "Tableau Evénements" on a saved file: the data-source dialog reads it and leads to the table period
 // dialog, which opens this window on the period chosen.
-TEST_F(Download, EventsTableFromASavedFile)
+class EventsRoad : public Download
+{
+};
+
+TEST_F(EventsRoad, EventsTableFromASavedFile)
 {
     Declaration::Etat sauvee;
     Tenir({makeEvent(2, 3, 2009, 8, 0, 2, 0, 0), makeEvent(2, 3, 2009, 8, 1, 1, 0, 0),
@@ -273,6 +283,8 @@ TEST_F(Download, EventsTableFromASavedFile)
           sauvee);
     sauvee.Donnees_Chargees = true;
     sauvee.Periode_Chargee = {2, 3, 2009, 3, 3, 2009};
+    sauvee.Adresse_Debut_Chargee = 0x30000;
+    sauvee.Adresse_Fin_Chargee = 0x30000 + 2 * 8;
     sauvee.Parametres_Afficheur.Nom_Afficheur = QStringLiteral("Gymnase");
     sauvee.Parametres_Afficheur.Numero_Serie = QStringLiteral("00000042");
     sauvee.Parametres_Afficheur.Version_Firmware = {0, 2, 3};
@@ -312,12 +324,14 @@ TEST_F(Download, EventsTableFromASavedFile)
     EXPECT_EQ(f->List_Evenements->List(0),
               QStringLiteral("    Lundi    02  Mars  2009  à  08 h. 00   :   Coupure Alimentation."));
     EXPECT_EQ(f->List_Evenements->List(2), QString());
-    EXPECT_TRUE(f->List_Evenements->List(3).endsWith(QStringLiteral(":   Modif. Offset => +02 dB  ->  -02 dB.")));
-    EXPECT_TRUE(f->Label_Entete->text().startsWith(QStringLiteral("Pelmar - Gymnase - Version FirmWare 2.3")));
+    EXPECT_TRUE(
+        f->List_Evenements->List(3).endsWith(QStringLiteral(":   Modif. Offset => +02 dB  ->  -02 dB.")));
+    EXPECT_TRUE(
+        f->Label_Entete->text().startsWith(QStringLiteral("Pelmar - Gymnase - Version FirmWare 2.3")));
     // A file's data are not offered for a new transfer, and the main window is given back.
     EXPECT_FALSE(f->Cmd_New_Data->isVisible());
     EXPECT_TRUE(main->isEnabled());
-    EXPECT_FALSE(main->testAttribute(Qt::WA_SetCursor));
+    EXPECT_EQ(main->cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace

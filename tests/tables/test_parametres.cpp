@@ -1,5 +1,6 @@
 // The parameters window: its captions for both panel kinds, its print as the window's image, and its
 // road from the "Analyse" menu after a new transfer, offscreen.
+#include "analysis/core/Fonctions.h"
 #include "analysis/core/frmConnexion.h"
 #include "analysis/core/frmData_Type.h"
 #include "analysis/core/frmMain.h"
@@ -222,9 +223,14 @@ TEST_F(ParametersWindow, PrintIsTheWindowsImageWithItsButtonsBackOnEveryPath)
     const auto pages = lecture_pdf::Lire(chemin);
     ASSERT_EQ(pages.size(), 1u);
     const QString texte = pages[0].texte();
-    for (QLabel *l : f.findChildren<QLabel *>())
-        if (!l->text().isEmpty())
-            EXPECT_TRUE(texte.contains(l->text().simplified())) << l->text().toStdString();
+    int labels = 0;
+    for (QLabel *l : f.findChildren<QLabel *>()) {
+        if (l->text().isEmpty())
+            continue;
+        ++labels;
+        EXPECT_TRUE(texte.contains(l->text().simplified())) << l->text().toStdString();
+    }
+    EXPECT_EQ(labels, 25);
     // Laid out as on screen: the heading above the first row, the values right of the titles.
     const lecture_pdf::Mot *entete = pages[0].trouver(QStringLiteral("Pelmar"));
     const lecture_pdf::Mot *version = pages[0].trouver(QStringLiteral("FirmWare"));
@@ -237,7 +243,11 @@ TEST_F(ParametersWindow, PrintIsTheWindowsImageWithItsButtonsBackOnEveryPath)
 
 // "Tableau Paramètres" after a new transfer: the window opens straight after the parameter and
 // index reads, on what the panel answered.
-TEST_F(Download, ParametersTableAfterANewTransfer)
+class ParametersRoad : public Download
+{
+};
+
+TEST_F(ParametersRoad, ParametersTableAfterANewTransfer)
 {
     sim->setRecords(panelsim::makeRecords(2, 3, 2009, 10, 0, 60));
     panelsim::PanelSettings s;
