@@ -4,7 +4,6 @@
 #include "analysis/core/Routes.h"
 #include "analysis/core/Suivi_Echange.h"
 #include "analysis/core/frmConnexion.h"
-#include "analysis/core/frmMain.h"
 #include "platform/serial_control.h"
 #include "sim_fixture.h"
 
@@ -105,29 +104,6 @@ TEST(RouteTable, EveryMenuViewHasItsRoad)
     EXPECT_EQ(Routes::Route_De(QStringLiteral("Tableau Paramètres")), nullptr);
     EXPECT_EQ(Routes::Table().size(), 4u);
     EXPECT_EQ(Routes::Nom(Routes::Vue::InGraphique_Old), QStringLiteral("frmInGraphique_Old"));
-}
-
-// Every window a menu can reach must have an opener once the program stands. The analysis core
-// registers its own; the views of the tables and of the graph window register theirs from their
-// folders, and until then the check names exactly those.
-TEST(RouteTable, StartUpCheckNamesTheWindowsWithoutAnOpener)
-{
-    testsupport::FreshState();
-    frmMain fenetre;
-    const std::vector<Routes::Vue> attendues{Routes::Vue::Data_Total_Graph, Routes::Vue::Tableau_Leq,
-                                             Routes::Vue::Evenements,       Routes::Vue::Parametres,
-                                             Routes::Vue::Graphique,        Routes::Vue::InTableau_Old,
-                                             Routes::Vue::InGraphique_Old};
-    EXPECT_EQ(Routes::Vues_Sans_Ouvreur(), attendues);
-    int ouvertes = 0;
-    for (const Routes::Vue v : attendues)
-        Routes::Inscrire(v, [&ouvertes] { ++ouvertes; });
-    EXPECT_TRUE(Routes::Vues_Sans_Ouvreur().empty());
-    EXPECT_TRUE(Routes::Ouvrir(Routes::Vue::Graphique));
-    EXPECT_EQ(ouvertes, 1);
-    for (const Routes::Vue v : attendues)
-        Routes::Inscrire(v, nullptr);
-    EXPECT_FALSE(Routes::Ouvrir(Routes::Vue::Graphique));
 }
 
 } // namespace
