@@ -127,6 +127,9 @@ void Form::Show()
     }
     if (m_sub) {
         QWidget::show();
+        // The frame takes the window's size as it is now: a window hidden before its first show gave
+        // its frame none, and a window may change its client size between two shows.
+        m_sub->adjustSize();
         m_sub->show();
         m_sub->raise();
     } else {

@@ -387,3 +387,35 @@ TEST_F(FormShowTest, MdiChildCarriesTheProgramsIcon)
 }
 
 } // namespace
+
+namespace {
+
+// A window that hides itself in its load (as the table windows do while they fill) and is shown after:
+// its frame in the main window takes its whole size, and follows a new client size at the next show.
+TEST_F(FormShowTest, HiddenBeforeItsFirstShowItOpensWhole)
+{
+    QMainWindow main;
+    auto *area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    main.resize(900, 700);
+    platform::SetMdiArea(area);
+    main.show();
+    auto *form = new Form(Form::Kind::MdiChild, QStringLiteral("Tableau"), 7500, 6000); // 500 x 400
+    form->Hide();
+    form->Show();
+    QCoreApplication::processEvents();
+    auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_GE(frame->width(), 500);
+    EXPECT_GE(frame->height(), 400);
+    EXPECT_EQ(form->size(), QSize(500, 400));
+    form->Hide();
+    form->setClientSizeTwips(7500, 9000);
+    form->Show();
+    QCoreApplication::processEvents();
+    EXPECT_GE(frame->height(), 600);
+    EXPECT_EQ(form->height(), 600);
+    form->Unload();
+}
+
+} // namespace
