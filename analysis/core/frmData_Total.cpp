@@ -29,17 +29,8 @@ frmData_Total::frmData_Total()
     period_layout::Titre(this, QStringLiteral("Analyse des Données :"), 2130, 6465);
     period_layout::Texte(this, QStringLiteral("Date de Début de l'Analyse :"), 120, 2490, 3135, 225);
     period_layout::Texte(this, QStringLiteral("Date de Fin de l'Analyse :"), 3390, 2490, 3195, 225);
-    MonthView_Start = new QCalendarWidget(this);
-    platform::PlaceTwips(MonthView_Start, 360, 2910, 2670, 2460);
-    MonthView_End = new QCalendarWidget(this);
-    platform::PlaceTwips(MonthView_End, 3660, 2910, 2670, 2460);
-    for (QCalendarWidget *c : {MonthView_Start, MonthView_End}) {
-        c->setGridVisible(true);
-        c->setLocale(QLocale(QLocale::French, QLocale::France));
-        c->setFirstDayOfWeek(Qt::Monday);
-        c->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-        c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    }
+    MonthView_Start = period_layout::Calendrier(this, 360, 2910);
+    MonthView_End = period_layout::Calendrier(this, 3660, 2910);
 
     Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
     platform::PlaceTwips(Cmd_Ok, 2250, 5670, 975, 375);

@@ -52,6 +52,18 @@ std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QString
     return valeurs;
 }
 
+QCalendarWidget *Calendrier(QWidget *parent, int left, int top)
+{
+    auto *c = new QCalendarWidget(parent);
+    platform::PlaceTwips(c, left, top, 2670, 2460);
+    c->setGridVisible(true);
+    c->setLocale(QLocale(QLocale::French, QLocale::France));
+    c->setFirstDayOfWeek(Qt::Monday);
+    c->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    return c;
+}
+
 QString Texte_Nombre_Donnees(double nombre)
 {
     return QString::number(nombre, 'g', 12);

@@ -1,6 +1,7 @@
 // Layout pieces shared by the period windows: bold titles and the grid of information rows.
 #pragma once
 
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QStringList>
 #include <array>
@@ -14,6 +15,9 @@ QLabel *Texte(QWidget *parent, const QString &text, int left, int top, int width
 // Rows 360 twips apart from `top`: a caption on the left, a centred value label on the right,
 // thin lines round them. Returns the value labels.
 std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions);
+
+// A month calendar of the period windows at (left, top) in twips: French day names, Monday first, a grid.
+QCalendarWidget *Calendrier(QWidget *parent, int left, int top);
 
 // A record count as the period rows show it.
 QString Texte_Nombre_Donnees(double nombre);

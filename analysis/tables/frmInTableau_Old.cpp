@@ -40,18 +40,10 @@ frmInTableau_Old::frmInTableau_Old() : platform::Form(Kind::MdiChild, QString(),
     period_layout::Titre(this, QStringLiteral("Analyse des Données :"), 1350, 6465);
     period_layout::Texte(this, QStringLiteral("Date de Début d'Analyse :"), 120, 1710, 3135, 225);
     period_layout::Texte(this, QStringLiteral("Date de Fin d''Analyse :"), 3390, 1740, 3195, 225);
-    MonthView_Start = new QCalendarWidget(this);
-    platform::PlaceTwips(MonthView_Start, 360, 2130, 2670, 2460);
-    MonthView_End = new QCalendarWidget(this);
-    platform::PlaceTwips(MonthView_End, 3660, 2130, 2670, 2460);
-    for (QCalendarWidget *c : {MonthView_Start, MonthView_End}) {
+    MonthView_Start = period_layout::Calendrier(this, 360, 2130);
+    MonthView_End = period_layout::Calendrier(this, 3660, 2130);
+    for (QCalendarWidget *c : {MonthView_Start, MonthView_End})
         c->setDateRange(Premier_Jour, Dernier_Jour);
-        c->setGridVisible(true);
-        c->setLocale(QLocale(QLocale::French, QLocale::France));
-        c->setFirstDayOfWeek(Qt::Monday);
-        c->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-        c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    }
 
     Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
     platform::PlaceTwips(Cmd_Ok, 2250, 4890, 975, 375);

@@ -1,4 +1,5 @@
 // The printer and the printer choice, printing to PDF files read back with poppler's tools.
+#include "lecture_pdf.h"
 #include "platform/common_dialog.h"
 #include "platform/printer.h"
 
@@ -13,51 +14,12 @@ namespace {
 using platform::PageOrientation;
 using platform::Printer;
 
-struct Word
-{
-    QString text;
-    double xMin, yMin, xMax, yMax; // points from the page's top left corner
-};
-
-struct Page
-{
-    double width, height; // points
-    std::vector<Word> words;
-    const Word *find(const QString &text) const
-    {
-        for (const Word &w : words)
-            if (w.text == text)
-                return &w;
-        return nullptr;
-    }
-};
-
 QString run(const QString &program, const QStringList &args)
 {
     QProcess process;
     process.start(program, args);
     process.waitForFinished(30000);
     return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
-}
-
-// Every page of a PDF with its words and their boxes (pdftotext -bbox).
-std::vector<Page> readPages(const QString &pdf)
-{
-    static const QRegularExpression pageOrWord(QStringLiteral(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<Page> pages;
-    const QString html =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    for (auto it = pageOrWord.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.capturedLength(1) > 0)
-            pages.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
-        else if (!pages.empty())
-            pages.back().words.push_back({m.captured(7), m.captured(3).toDouble(), m.captured(4).toDouble(),
-                                          m.captured(5).toDouble(), m.captured(6).toDouble()});
-    }
-    return pages;
 }
 
 // The page count that pdfinfo reports; -1 when the file is not a readable PDF.
@@ -106,15 +68,15 @@ TEST_F(PrinterTest, TextLandsAtItsTwipsPositionsOnPortraitAndLandscapePages)
     EXPECT_EQ(printer.CurrentY(), 15800);
     ASSERT_TRUE(printer.EndDoc());
 
-    std::vector<Page> pages = readPages(path("portrait.pdf"));
+    std::vector<lecture_pdf::Page> pages = lecture_pdf::Lire(path("portrait.pdf"));
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_LT(pages[0].width, pages[0].height);
-    EXPECT_NEAR(pages[0].width, printer.Width() / 20, 0.5);
-    EXPECT_NEAR(pages[0].height, printer.Height() / 20, 0.5);
+    EXPECT_LT(pages[0].largeur, pages[0].hauteur);
+    EXPECT_NEAR(pages[0].largeur, printer.Width() / 20, 0.5);
+    EXPECT_NEAR(pages[0].hauteur, printer.Height() / 20, 0.5);
     for (const auto &[text, x, y] : {std::tuple(QStringLiteral("Heading"), 3000, 200),
                                      std::tuple(QStringLiteral("Lastline"), 2350, 13800),
                                      std::tuple(QStringLiteral("Footer"), 5000, 15800)}) {
-        const Word *w = pages[0].find(text);
+        const lecture_pdf::Mot *w = pages[0].trouver(text);
         ASSERT_NE(w, nullptr) << text.toStdString();
         EXPECT_NEAR(w->xMin, x / 20.0, 1.0) << text.toStdString();
         EXPECT_NEAR(w->yMin, y / 20.0, 1.0) << text.toStdString();
@@ -126,11 +88,11 @@ TEST_F(PrinterTest, TextLandsAtItsTwipsPositionsOnPortraitAndLandscapePages)
     EXPECT_EQ(printer.Height(), portraitWidth);
     printAt(3000, 200, QStringLiteral("Wide"));
     ASSERT_TRUE(printer.EndDoc());
-    pages = readPages(path("landscape.pdf"));
+    pages = lecture_pdf::Lire(path("landscape.pdf"));
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_NEAR(pages[0].width, printer.Width() / 20, 0.5);
-    EXPECT_GT(pages[0].width, pages[0].height);
-    const Word *w = pages[0].find(QStringLiteral("Wide"));
+    EXPECT_NEAR(pages[0].largeur, printer.Width() / 20, 0.5);
+    EXPECT_GT(pages[0].largeur, pages[0].hauteur);
+    const lecture_pdf::Mot *w = pages[0].trouver(QStringLiteral("Wide"));
     ASSERT_NE(w, nullptr);
     EXPECT_NEAR(w->xMin, 150, 1.0);
     EXPECT_NEAR(w->yMin, 10, 1.0);
@@ -153,12 +115,12 @@ TEST_F(PrinterTest, FontNameSizeAndBoldReachThePageAndTheMeasures)
     printAt(1000, 3000, text);
     ASSERT_TRUE(printer.EndDoc());
 
-    const std::vector<Page> pages = readPages(path("fonts.pdf"));
+    const std::vector<lecture_pdf::Page> pages = lecture_pdf::Lire(path("fonts.pdf"));
     ASSERT_EQ(pages.size(), 1u);
-    ASSERT_EQ(pages[0].words.size(), 2u);
+    ASSERT_EQ(pages[0].mots.size(), 2u);
     // What the printer measures is what the page shows, so a caller can check that a line fits.
-    EXPECT_NEAR(pages[0].words[0].xMax - pages[0].words[0].xMin, width10 / 20, width10 / 20 * 0.03);
-    EXPECT_NEAR(pages[0].words[1].xMax - pages[0].words[1].xMin, width20 / 20, width20 / 20 * 0.03);
+    EXPECT_NEAR(pages[0].mots[0].xMax - pages[0].mots[0].xMin, width10 / 20, width10 / 20 * 0.03);
+    EXPECT_NEAR(pages[0].mots[1].xMax - pages[0].mots[1].xMin, width20 / 20, width20 / 20 * 0.03);
     const QString fonts = run(QStringLiteral("pdffonts"), {path("fonts.pdf")});
     EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSansMono-Bold"))) << fonts.toStdString();
     EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral("DejaVuSansMono\\s"))))
@@ -180,12 +142,12 @@ TEST_F(PrinterTest, NewPageAndEndDocGiveEveryPageAndNoTrailingBlank)
     ASSERT_TRUE(printer.EndDoc());
 
     EXPECT_EQ(pageCount(path("pages.pdf")), 4);
-    const std::vector<Page> pages = readPages(path("pages.pdf"));
+    const std::vector<lecture_pdf::Page> pages = lecture_pdf::Lire(path("pages.pdf"));
     ASSERT_EQ(pages.size(), 4u);
-    EXPECT_NE(pages[0].find(QStringLiteral("First")), nullptr);
-    EXPECT_NE(pages[1].find(QStringLiteral("Second")), nullptr);
-    EXPECT_TRUE(pages[2].words.empty());
-    EXPECT_NE(pages[3].find(QStringLiteral("Fourth")), nullptr);
+    EXPECT_NE(pages[0].trouver(QStringLiteral("First")), nullptr);
+    EXPECT_NE(pages[1].trouver(QStringLiteral("Second")), nullptr);
+    EXPECT_TRUE(pages[2].mots.empty());
+    EXPECT_NE(pages[3].trouver(QStringLiteral("Fourth")), nullptr);
 }
 
 TEST_F(PrinterTest, EachDocumentGoesWholeToTheFileChosenForIt)
@@ -199,13 +161,13 @@ TEST_F(PrinterTest, EachDocumentGoesWholeToTheFileChosenForIt)
     printAt(200, 1200, QStringLiteral("Second"));
     ASSERT_TRUE(printer.EndDoc());
 
-    const std::vector<Page> first = readPages(path("first.pdf"));
+    const std::vector<lecture_pdf::Page> first = lecture_pdf::Lire(path("first.pdf"));
     ASSERT_EQ(pageCount(path("first.pdf")), 2);
     ASSERT_EQ(first.size(), 2u);
-    EXPECT_NE(first[1].find(QStringLiteral("Suite")), nullptr);
-    const std::vector<Page> second = readPages(path("second.pdf"));
+    EXPECT_NE(first[1].trouver(QStringLiteral("Suite")), nullptr);
+    const std::vector<lecture_pdf::Page> second = lecture_pdf::Lire(path("second.pdf"));
     ASSERT_EQ(second.size(), 1u);
-    EXPECT_NE(second[0].find(QStringLiteral("Second")), nullptr);
+    EXPECT_NE(second[0].trouver(QStringLiteral("Second")), nullptr);
 }
 
 TEST_F(PrinterTest, FailureIsReportedAndAnEmptyDocumentSendsNothing)
@@ -248,9 +210,9 @@ TEST_F(PrinterTest, WindowImageKeepsItsLabelsAsTextAtTheirPlaceAndSize)
 
     // PrintForm sends the document itself.
     ASSERT_EQ(pageCount(path("window.pdf")), 1);
-    const std::vector<Page> pages = readPages(path("window.pdf"));
-    const Word *heading = pages[0].find(QStringLiteral("Paramètres"));
-    const Word *value = pages[0].find(QStringLiteral("Capteur"));
+    const std::vector<lecture_pdf::Page> pages = lecture_pdf::Lire(path("window.pdf"));
+    const lecture_pdf::Mot *heading = pages[0].trouver(QStringLiteral("Paramètres"));
+    const lecture_pdf::Mot *value = pages[0].trouver(QStringLiteral("Capteur"));
     ASSERT_NE(heading, nullptr);
     ASSERT_NE(value, nullptr);
     // 15 twips (0.75 point) a window pixel, from a half-inch margin.
@@ -269,13 +231,13 @@ TEST_F(PrinterTest, WindowImageTakesAPageOfItsOwnAndShrinksToFit)
     printAt(200, 1200, QStringLiteral("Before"));
     ASSERT_TRUE(printer.PrintForm(window));
 
-    const std::vector<Page> pages = readPages(path("wide.pdf"));
+    const std::vector<lecture_pdf::Page> pages = lecture_pdf::Lire(path("wide.pdf"));
     ASSERT_EQ(pageCount(path("wide.pdf")), 2);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_NE(pages[0].find(QStringLiteral("Before")), nullptr);
-    const Word *value = pages[1].find(QStringLiteral("Capteur"));
+    EXPECT_NE(pages[0].trouver(QStringLiteral("Before")), nullptr);
+    const lecture_pdf::Mot *value = pages[1].trouver(QStringLiteral("Capteur"));
     ASSERT_NE(value, nullptr);
-    EXPECT_LT(value->xMax, pages[1].width - 35);
+    EXPECT_LT(value->xMax, pages[1].largeur - 35);
 }
 
 TEST_F(PrinterTest, CancelInTheDialogLeavesThePrinterAsItWas)
