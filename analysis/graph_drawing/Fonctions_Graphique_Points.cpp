@@ -25,17 +25,13 @@ Serie Serie_De(const QString &texte)
 
 std::optional<Periode_Trace> Periode_Du_Graphique(const Declaration::Etat_Graphique &g)
 {
-    double minutes = 0;
-    switch (g.Nombre_Jours_Graphique) {
-    case 1: minutes = 60; break;
-    case 3: minutes = 180; break;
-    case 7: minutes = 360; break;
-    default: return std::nullopt; // no column of the period table to read
-    }
+    const int minutes = Minutes_Par_Unite(g.Nombre_Jours_Graphique);
+    if (minutes == 0)
+        return std::nullopt; // no column of the period table to read
     const Fonctions_Tableau::Periode_Liste p = Fonctions_Tableau::Periode_Graphique(g);
     if (p.Fin < p.Debut)
         return std::nullopt; // a day that is no real date
-    return Periode_Trace{p.Debut, p.Fin, minutes};
+    return Periode_Trace{p.Debut, p.Fin, static_cast<double>(minutes)};
 }
 
 bool Ligne_Considere(const Enregistrement_Memoire &r)
