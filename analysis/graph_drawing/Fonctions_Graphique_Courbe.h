@@ -1,4 +1,4 @@
-// The pieces behind the curve, the cursor arrow and the maxima as plain functions: which rows count, where
+// What lies behind the curve, the cursor arrow and the maxima as plain functions: which rows count, where
 // a moment stands on the time axis, the level of a series in a row, one step of the curve.
 #pragma once
 

@@ -42,7 +42,9 @@ TEST_F(Courbe, OneMinuteRowsOnADayMakeOneJoinedStepCurve)
     Ajouter(Ligne_Apres(Jour1, 0, 70, 60, 80));
     Ajouter(Ligne_Apres(Jour1, 1, 70, 62, 80));
     Ajouter(Ligne_Apres(Jour1, 2, 70, 61, 80));
-    FG::Trace_Courbe(box, QStringLiteral("Niveau Leq 1 Minute"));
+    const FG::Etat_Trace fin = FG::Trace_Courbe(box, QStringLiteral("Niveau Leq 1 Minute"));
+    EXPECT_DOUBLE_EQ(fin.Point_X_Precedent, 12 + 2.0 / 60); // the last point drawn
+    EXPECT_DOUBLE_EQ(fin.Point_Y_Precedent, -61);
 
     ASSERT_EQ(box.points().size(), 3u);
     EXPECT_FLOAT_EQ(box.points()[0].x, 12);
