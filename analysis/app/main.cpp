@@ -1,5 +1,6 @@
 // Velquin_Analyser_Pelmar_v2-4: the analysis program.
 #include "analysis/core/frmMain.h"
+#include "analysis/graph_window/Vues_Graphique.h"
 #include "analysis/tables/Vues_Tableaux.h"
 
 #include "platform/pictures.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     frmMain fenetre;
     // The views open through the route table; each folder registers its windows.
     Vues_Tableaux::Inscrire();
+    Vues_Graphique::Inscrire();
     fenetre.Form_Load();
     if (!fenetre.isVisible())
         return 0;
