@@ -136,9 +136,6 @@ public:
     static QString Serie_Du_Choix(const QString &texte);
     static bool Choix_Graphique(const QString &texte);
 
-    // The choice entries for the period's presence flags: all eight, or the graph ones only.
-    static QStringList Entrees_Choix(bool presenceLeq5, bool presenceLeq10, bool graphiquesSeuls);
-
     // The period was found in the record table: with none, the pane buttons do nothing.
     bool Donnees_Presentes() const { return m_donnees; }
 
@@ -162,6 +159,10 @@ private:
     void Cmd_Zoom_Click(int k);
     void Agrandir(int k);
     void Restaurer(int k);
+    // The summary block's four header and four value labels.
+    std::array<QLabel *, 8> Labels_Resume() const;
+    // Places the pane's buttons at x in its user scale.
+    void Placer_Bouton(int k, QPushButton *bouton, double x);
     void Cmd_Print_Click(int k);
     void Graphique_MouseDown(int k, int16_t Button, int16_t Shift, float X, float Y);
     void Graphique_MouseMove(int k, int16_t Button, int16_t Shift, float X, float Y);
