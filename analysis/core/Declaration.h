@@ -125,6 +125,11 @@ struct Etat_Graphique
     bool Chargement_Graphique = false;
     bool Zoom_Selection = false;
     int16_t Curseur_Jour = 0, Curseur_Mois = 0, Curseur_Annee = 0, Curseur_Heure = 0, Curseur_Minute = 0;
+    // Set when a list row gave the cursor: a row at hour 0 or minute 0 is a cursor as well.
+    bool Curseur_Pose = false;
+    // Rubber band of the enlarged pane: pressed, then dragged corners in the pane's user scale.
+    bool Selection_En_Cours = false;
+    double Selection_X1 = 0, Selection_Y1 = 0, Selection_X2 = 0, Selection_Y2 = 0;
 };
 
 struct Etat

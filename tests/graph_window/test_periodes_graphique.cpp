@@ -124,6 +124,7 @@ protected:
         Download::SetUp();
         // The two dialogs open for real; the graph window is recorded.
         Vues_Graphique::Inscrire();
+        Routes::Inscrire(Routes::Vue::Graphique, [this] { opened << Routes::Nom(Routes::Vue::Graphique); });
         D().Type_Analyse = Declaration::Vue_Graphique;
     }
 
