@@ -116,7 +116,7 @@ TEST(JoursGraphique, DatesThatAreNotRealAreClampedToRealOnes)
 
 // ---- The dialog before a new download -------------------------------------------------------------
 
-class PeriodeGraphique : public Download
+class DialoguePeriode : public Download
 {
 protected:
     void SetUp() override
@@ -138,7 +138,7 @@ protected:
     testsupport::FastTicks faster{10.0};
 };
 
-TEST_F(PeriodeGraphique, NewDownloadDialogShowsTheMemory)
+TEST_F(DialoguePeriode, NewDownloadDialogShowsTheMemory)
 {
     D().Index_Memoire = {2, 3, 9, 5, 3, 9, 0x30000, 0x30000 + 8 * 4319};
     D().Graphique.Nombre_Jours_Graphique = 7;
@@ -181,7 +181,7 @@ TEST_F(PeriodeGraphique, NewDownloadDialogShowsTheMemory)
     EXPECT_EQ(d->Label_Temps_Transfert->text(), QStringLiteral("12 Min. 54 Sec."));
 }
 
-TEST_F(PeriodeGraphique, IndexDatesThatAreNotRealReachThePickerAsRealOnes)
+TEST_F(DialoguePeriode, IndexDatesThatAreNotRealReachThePickerAsRealOnes)
 {
     D().Index_Memoire = {31, 2, 9, 0, 13, 9, 0x30000, 0x30008};
     frmData_Total_Graph &d = Data_Total_Graph::Show();
@@ -190,7 +190,7 @@ TEST_F(PeriodeGraphique, IndexDatesThatAreNotRealReachThePickerAsRealOnes)
     EXPECT_EQ(d.Label_End_Memory->text(), QStringLiteral(" Mardi   1 Décembre 2009"));
 }
 
-TEST_F(PeriodeGraphique, StartAfterTheLastRecordIsRefusedAndNothingIsWritten)
+TEST_F(DialoguePeriode, StartAfterTheLastRecordIsRefusedAndNothingIsWritten)
 {
     sim->setRecords(panelsim::makeRecords(2, 3, 2009, 10, 0, 3 * 24 * 60)); // 2 to 5 March
     D().Index_Memoire = {2, 3, 9, 5, 3, 9, 0x30000, 0x30000 + 8 * 4319};
@@ -221,7 +221,7 @@ TEST_F(PeriodeGraphique, StartAfterTheLastRecordIsRefusedAndNothingIsWritten)
     EXPECT_EQ(Periode_Graphique::Date_Jour(D().Graphique, 8), QDate(2009, 3, 12));
 }
 
-TEST_F(PeriodeGraphique, NewTransferAsksThePanelForThePeriodAndShowsTheDownload)
+TEST_F(DialoguePeriode, NewTransferAsksThePanelForThePeriodAndShowsTheDownload)
 {
     sim->setRecords(panelsim::makeRecords(2, 3, 2009, 0, 0, 6 * 24 * 60)); // 2 to 7 March
     MessageRecorder boxes;
@@ -269,7 +269,7 @@ TEST_F(PeriodeGraphique, NewTransferAsksThePanelForThePeriodAndShowsTheDownload)
     EXPECT_EQ(jours(g), suite(QDate(2009, 3, 3), 3));
 }
 
-TEST_F(PeriodeGraphique, NoRecordInThePeriodShowsTheDialogAfresh)
+TEST_F(DialoguePeriode, NoRecordInThePeriodShowsTheDialogAfresh)
 {
     sim->setRecords(panelsim::makeRecords(2, 3, 2009, 10, 0, 60));
     // The index names days that the ring no longer holds.
@@ -300,7 +300,7 @@ TEST_F(PeriodeGraphique, NoRecordInThePeriodShowsTheDialogAfresh)
     EXPECT_NE(Data_Total::Instance(), nullptr);
 }
 
-TEST_F(PeriodeGraphique, SilentPanelClosesTheDialogWithoutDownload)
+TEST_F(DialoguePeriode, SilentPanelClosesTheDialogWithoutDownload)
 {
     sim->setFault(panelsim::Fault::Silent);
     D().Index_Memoire = {2, 3, 9, 5, 3, 9, 0x30000, 0x30000 + 8 * 59};
@@ -314,7 +314,7 @@ TEST_F(PeriodeGraphique, SilentPanelClosesTheDialogWithoutDownload)
     EXPECT_EQ(Connexion::Instance(), nullptr);
 }
 
-TEST_F(PeriodeGraphique, AnnulerClosesEitherDialogAndChangesNothing)
+TEST_F(DialoguePeriode, AnnulerClosesEitherDialogAndChangesNothing)
 {
     D().Index_Memoire = {2, 3, 9, 5, 3, 9, 0x30000, 0x30008};
     donneesTenues();
@@ -335,7 +335,7 @@ TEST_F(PeriodeGraphique, AnnulerClosesEitherDialogAndChangesNothing)
 
 // ---- The dialog on the data held --------------------------------------------------------------------
 
-TEST_F(PeriodeGraphique, HeldDataDialogShowsTheLoadedPeriod)
+TEST_F(DialoguePeriode, HeldDataDialogShowsTheLoadedPeriod)
 {
     donneesTenues();
     D().Index_Memoire = {2, 3, 9, 5, 3, 9, 0x30000, 0x30008};
@@ -363,7 +363,7 @@ TEST_F(PeriodeGraphique, HeldDataDialogShowsTheLoadedPeriod)
     EXPECT_EQ(d->Label_End_Memory->text(), QStringLiteral("Dimanche 28 Février 2010"));
 }
 
-TEST_F(PeriodeGraphique, HeldDataLeadsToTheGraphWindowThroughTheRouteTable)
+TEST_F(DialoguePeriode, HeldDataLeadsToTheGraphWindowThroughTheRouteTable)
 {
     donneesTenues();
     struct A_L_Ouverture
@@ -409,7 +409,7 @@ TEST_F(PeriodeGraphique, HeldDataLeadsToTheGraphWindowThroughTheRouteTable)
     EXPECT_TRUE(D().Ouvert.Ouvert_Graphique); // the graph stays
 }
 
-TEST_F(PeriodeGraphique, PeriodOutsideTheDataHeldAsksFirst)
+TEST_F(DialoguePeriode, PeriodOutsideTheDataHeldAsksFirst)
 {
     donneesTenues();
     D().Graphique.Indice_Debut_Periode = 5;
