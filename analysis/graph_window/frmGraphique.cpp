@@ -192,12 +192,9 @@ void frmGraphique::Connecter()
     connect(Combo_Choix2->lineEdit(), &QLineEdit::textEdited, this, &frmGraphique::Combo_Choix2_Change);
     connect(Combo_Choix3->lineEdit(), &QLineEdit::textEdited, this, &frmGraphique::Combo_Choix3_Change);
 
-#ifdef GRAPHIQUE_IMPRESSION
     connect(Cmd_Print1, &QPushButton::clicked, this, &frmGraphique::Cmd_Print1_Click);
     connect(Cmd_Print2, &QPushButton::clicked, this, &frmGraphique::Cmd_Print2_Click);
     connect(Cmd_Print3, &QPushButton::clicked, this, &frmGraphique::Cmd_Print3_Click);
-#endif
-#ifdef GRAPHIQUE_ZOOM
     const auto souris = [this](PictureBox *box, auto down, auto move, auto up) {
         const auto appel = [this](auto handler) {
             return [this, handler](int b, int s, float x, float y) {
@@ -230,12 +227,10 @@ void frmGraphique::Connecter()
         l->installEventFilter(this);
         l->viewport()->installEventFilter(this);
     }
-#endif
 }
 
 bool frmGraphique::eventFilter(QObject *watched, QEvent *event)
 {
-#ifdef GRAPHIQUE_ZOOM
     const std::array<ListBox *, 3> listes{List_Leq1, List_Leq2, List_Leq3};
     for (size_t i = 0; i < listes.size(); ++i) {
         ListBox *l = listes[i];
@@ -253,7 +248,6 @@ bool frmGraphique::eventFilter(QObject *watched, QEvent *event)
                 List_Leq3_KeyDown(code, 0);
         }
     }
-#endif
     return platform::Form::eventFilter(watched, event);
 }
 
