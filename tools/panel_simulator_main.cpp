@@ -1,5 +1,6 @@
 // The panel simulator as a program, for trying the analysis and configuration programs by hand:
-//   panel_simulator [--days N] [--first-address HEX] [--paced] [--silent] [--four-byte-probe] [--quiet]
+//   panel_simulator [--model pelmar|tuvik] [--forty-db] [--days N] [--first-address HEX] [--paced]
+//                   [--silent] [--four-byte-probe] [--quiet]
 // prints the terminal it serves (point PANEL_COM1 at it), logs each request on stderr, and serves until
 // interrupted.
 #include "panel_simulator.h"
@@ -15,8 +16,11 @@ namespace {
 
 void usage()
 {
-    std::cerr << "usage: panel_simulator [--days N] [--first-address HEX] [--paced] [--silent]\n"
-                 "                       [--four-byte-probe] [--quiet]\n"
+    std::cerr << "usage: panel_simulator [--model pelmar|tuvik] [--forty-db] [--days N]\n"
+                 "                       [--first-address HEX] [--paced] [--silent] [--four-byte-probe]\n"
+                 "                       [--quiet]\n"
+                 "  --model M            the panel model, pelmar (larger, with a clock; default) or tuvik\n"
+                 "  --forty-db           the 40 dB variant (alarm level from 55 to 100 dB)\n"
                  "  --days N             N days of 1-minute records ending now (default 7)\n"
                  "  --first-address HEX  ring address of the oldest record (default 30000; e.g. 44F000\n"
                  "                       makes the records wrap round the end of the ring)\n"
@@ -59,11 +63,20 @@ int main(int argc, char **argv)
 {
     int days = 7;
     unsigned long firstAddress = panelsim::RingStart;
-    bool paced = false, quiet = false;
+    bool paced = false, quiet = false, fortyDb = false;
+    panelsim::Model model = panelsim::Model::Pelmar;
     panelsim::Fault fault = panelsim::Fault::None;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--days" && i + 1 < argc) {
+        if (arg == "--model" && i + 1 < argc && std::string(argv[i + 1]) == "pelmar") {
+            model = panelsim::Model::Pelmar;
+            ++i;
+        } else if (arg == "--model" && i + 1 < argc && std::string(argv[i + 1]) == "tuvik") {
+            model = panelsim::Model::Tuvik;
+            ++i;
+        } else if (arg == "--forty-db") {
+            fortyDb = true;
+        } else if (arg == "--days" && i + 1 < argc) {
             days = std::atoi(argv[++i]);
         } else if (arg == "--first-address" && i + 1 < argc) {
             firstAddress = std::strtoul(argv[++i], nullptr, 16);
@@ -98,6 +111,7 @@ int main(int argc, char **argv)
 
     try {
         panelsim::PanelSimulator panel;
+        panel.setModel(model, fortyDb);
         const auto records = recordsUpToNow(days);
         panel.setRecords(records, static_cast<uint32_t>(firstAddress));
         panel.setPaced(paced);
@@ -108,7 +122,8 @@ int main(int argc, char **argv)
             });
         std::cout << panel.path() << std::endl;
         const auto index = panel.memoryIndex();
-        std::cerr << records.size() << " records, " << std::hex << index.firstAddress << ".."
+        std::cerr << (model == panelsim::Model::Pelmar ? "Pelmar" : "Tuvik") << (fortyDb ? " 40 dB" : "")
+                  << ", " << records.size() << " records, " << std::hex << index.firstAddress << ".."
                   << index.lastAddress << std::dec << "; Ctrl-C to stop\n";
         int signal = 0;
         sigwait(&stopSignals, &signal);

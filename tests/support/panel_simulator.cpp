@@ -1,6 +1,7 @@
 // The simulated panel: a pseudo-terminal, a worker thread that reads 3-byte requests from its master side
 // and queues the answers, and the memory ring the downloads are cut from.
 #include "panel_simulator.h"
+#include "panel_config.h"
 
 #include <algorithm>
 #include <atomic>
@@ -119,6 +120,8 @@ struct PanelSimulator::Impl
     mutable std::mutex mutex;
     mutable std::condition_variable framesChanged;
     PanelSettings settings;
+    Model model = Model::Pelmar;
+    detail::CodeEntry codeEntry;
     std::vector<uint8_t> ring = std::vector<uint8_t>(RingSize, 0xFF);
     uint32_t firstRecord = RingStart;
     size_t recordCount = 0;
@@ -156,14 +159,7 @@ struct PanelSimulator::Impl
     size_t allowance(Pending &p, Clock::time_point now) const;
 };
 
-namespace {
-
-void addFrame(std::vector<uint8_t> &out, uint8_t tag, uint8_t value)
-{
-    out.insert(out.end(), {tag, value, FrameEnd});
-}
-
-} // namespace
+using detail::addFrame;
 
 MemoryIndex PanelSimulator::Impl::currentIndex() const
 {
@@ -278,6 +274,25 @@ void PanelSimulator::Impl::handle(const Frame &frame)
         queue(std::move(out), false);
         break;
     }
+    case 0x40: // current Leq 10 min, 1 min, peak and 5 min: the probe level under their own code
+    case 0x41:
+    case 0x43:
+    case 0x44:
+        addFrame(out, code, probeLevel);
+        queue(std::move(out), false);
+        break;
+    case cmd::FlashErase:
+        if (value == cmd::FlashEraseConfirm) {
+            std::fill(ring.begin(), ring.end(), 0xFF);
+            recordCount = 0;
+            rangeAnswered = false;
+            addFrame(out, SystemReportTag, report::FlashErased);
+            addFrame(out, SystemReportTag, report::Reinitialised);
+        } else {
+            addFrame(out, SystemReportTag, report::Refused);
+        }
+        queue(std::move(out), false);
+        break;
     case cmd::MemoryIndex: queue(indexAnswer(currentIndex()), false); break;
     case cmd::PeriodDownload:
         // Before any date range, the whole memory; after a range that held nothing, nothing at all.
@@ -302,8 +317,10 @@ void PanelSimulator::Impl::handle(const Frame &frame)
                 rangeLast = found.lastAddress;
                 queue(indexAnswer(found), false);
             }
+        } else if (detail::answerConfig(model, settings, codeEntry, code, value, out)) {
+            queue(std::move(out), false);
         }
-        break; // other codes (the configuration commands) are recorded but not answered
+        break; // other codes are recorded but not answered
     }
 }
 
@@ -497,6 +514,26 @@ PanelSettings PanelSimulator::settings() const
 {
     std::lock_guard lock(d->mutex);
     return d->settings;
+}
+
+void PanelSimulator::setModel(Model model, bool fortyDb)
+{
+    std::lock_guard lock(d->mutex);
+    d->model = model;
+    d->settings = factorySettings(model, fortyDb);
+    d->codeEntry = {};
+}
+
+Model PanelSimulator::model() const
+{
+    std::lock_guard lock(d->mutex);
+    return d->model;
+}
+
+bool PanelSimulator::fortyDb() const
+{
+    std::lock_guard lock(d->mutex);
+    return d->settings.versionMajeure > 0x80;
 }
 
 void PanelSimulator::setRecords(const std::vector<Record> &records, uint32_t firstAddress)

@@ -35,7 +35,31 @@ inline constexpr uint8_t RangeFirst = 0x61; // 0x61..0x66: start d/m/y, end d/m/
 inline constexpr uint8_t RangeLast = 0x66;
 inline constexpr uint8_t PeriodDownload = 0x6F;
 inline constexpr uint8_t BlockDownload = 0x84;
+// The configuration program's commands. The settings themselves are set with the code of the read-back
+// answer that reports them (0x01..0x08, 0x10..0x17, 0x20..0x39, 0x50..0x55).
+inline constexpr uint8_t AdjustmentMode = 0x00;
+inline constexpr uint8_t ReadBack = 0x80; // also the self-test: all settings, then a system report
+inline constexpr uint8_t FactorySettings = 0x81;
+inline constexpr uint8_t FlashErase = 0x85;
+inline constexpr uint8_t FlashEraseConfirm = 0x58; // the only value 0x85 accepts
+inline constexpr uint8_t CodeRequest = 0x56;       // answered 0x57..0x5A
+inline constexpr uint8_t NewCodeFirst = 0x5B;      // 0x5B..0x5E: a new code, one masked digit each
+inline constexpr uint8_t NewCodeLast = 0x5E;
+inline constexpr uint8_t WrongCode = 0x5F; // from the program: never answered; to it: new code stored
 } // namespace cmd
+
+// System reports (answer tag 0x88) the simulator sends.
+inline constexpr uint8_t SystemReportTag = 0x88;
+namespace report {
+inline constexpr uint8_t SystemWorks = 0x08; // ends every read-back unless told otherwise
+inline constexpr uint8_t Reinitialised = 0x13;
+inline constexpr uint8_t Refused = 0x19; // a setting value the panel does not take
+inline constexpr uint8_t FlashErased = 0x1C;
+inline constexpr uint8_t SensorLink1Fault = 0x1A, SensorLink2Fault = 0x1B;
+} // namespace report
+
+// Pelmar: the larger panel (clock, date and automatic clock change); Tuvik: the smaller one, without them.
+enum class Model { Pelmar, Tuvik };
 
 // The panel's settings, as the raw bytes of its parameter answer.
 struct PanelSettings
@@ -49,6 +73,14 @@ struct PanelSettings
     uint8_t modele = 1;                                   // 0x1C
     std::array<uint8_t, 24> nom;                          // 0x20..0x37, panel character codes
     uint8_t heureAuto = 1, typeCapteur = 1;               // 0x38, 0x39
+    // What only the configuration program reads or sets.
+    uint8_t modeReglage = 0;                                         // 0x00
+    uint8_t heures = 0x10, minutes = 0x30;                           // 0x50, 0x51, BCD
+    uint8_t jourSemaine = 1, jour = 0x15, mois = 0x06, annee = 0x09; // 0x55 (0 Sunday), 0x52..0x54, BCD
+    // The access code as the panel holds it: the masked digits in the order of the frames that set it
+    // (0x5B..0x5E: positions 2, 4, 3, 1), answered in that order as 0x57..0x5A.
+    std::array<uint8_t, 4> codeMasque{0, 0, 0, 0};
+    uint8_t rapportSysteme = report::SystemWorks; // the system report that ends the read-back
     PanelSettings();
 };
 
@@ -58,6 +90,15 @@ struct PanelSettings
 // accented letters the panel knows (é, è, à, ç, ü, ...) may be given in UTF-8; any other non-ASCII
 // character becomes 255.
 std::array<uint8_t, 24> panelName(const std::string &text);
+
+// A panel of `model` as it leaves the factory: firmware 2.4 (Pelmar, model number 20) or 2.3 (Tuvik, model
+// number 15), the 40 dB variant's major version with bit 7 set, alarm level 85 dB (inside both ranges,
+// 75..120 and 55..100), access code all zero digits.
+PanelSettings factorySettings(Model model, bool fortyDb = false);
+
+// The four masked digits the panel stores for the plain code `digits` (positions 1..4), in its order (see
+// PanelSettings::codeMasque): each digit plus its position's offset, modulo 10.
+std::array<uint8_t, 4> maskedCode(const std::array<int, 4> &digits, const std::array<int, 4> &offsets);
 
 // What the memory-index request (0x60) answers; years are minus 2000.
 struct MemoryIndex
@@ -82,7 +123,20 @@ enum class Fault {
 // sixth date-range frame (0x66) with the same 12 frames for the first record on or after the start day and
 // the last on or before the end day (none: the asked dates and both addresses 0); the period download with
 // the raw ring bytes of the last range answered (the whole memory before any range, nothing after an empty
-// one); a block download (value 0..65) with that 64 KiB block. Other codes are recorded, not answered.
+// one); a block download (value 0..65) with that 64 KiB block.
+// The configuration commands: the read-back (0x80) with frames 0x1C, 0x09, 0x0A (model and version first,
+// as the program reads the areas and the alarm range by them), 0x01..0x08, 0x10..0x17, 0x20..0x37, then
+// for the Pelmar 0x38, 0x39, 0x50, 0x51, 0x55, 0x52, 0x53, 0x54, for the Tuvik 0x39 alone, and last the
+// system report (0x88, rapportSysteme). A setting (0x00..0x08, 0x10..0x17, 0x20..0x39, 0x50..0x55) is
+// stored and acknowledged by one frame of its own code carrying the value now in force, or refused with
+// report 0x19 when out of range (the value kept). The code request (0x56) answers 0x57..0x5A with the
+// masked digits; the four new-code frames are each sent back and, once all four have come, stored and
+// confirmed with (0x5F, 1). Factory settings (0x81) put back the model's factory values, but
+// keep the code, serial number, model number, version, clock and system report, then report 0x13; a flash
+// erase (0x85, 0x58) empties the ring and reports 0x1C then 0x13, any other value 0x19. The current-level
+// requests 0x40, 0x41, 0x43, 0x44 answer the probe level under their own code. Not answered, as a panel's
+// answer to them is not known: the wrong-code signal (0x5F from the program), the Tuvik's clock commands
+// (0x38, 0x50..0x55) and every other code; all are recorded.
 class PanelSimulator
 {
 public:
@@ -95,6 +149,11 @@ public:
 
     void setSettings(const PanelSettings &settings);
     PanelSettings settings() const;
+    // Chooses the model and puts in its factory settings. Until called, a Pelmar with PanelSettings' own
+    // values (model number 1).
+    void setModel(Model model, bool fortyDb = false);
+    Model model() const;
+    bool fortyDb() const; // the major version byte has bit 7 set
 
     // Writes the records one after another from `firstAddress` (a record address inside the ring; the
     // ring wraps from 0x44FFF8 to 0x30000) and erases everything else (0xFF). The memory index then
