@@ -253,3 +253,263 @@ TEST(PanelSimulator, GeneratedRecordsFollowTheCalendarAndLevelRule)
     }
     EXPECT_THROW(makeRecords(30, 2, 2024, 0, 0, 1), std::invalid_argument);
 }
+
+// ---- configuration commands ----
+
+namespace {
+
+std::vector<uint8_t> tagsOf(const std::vector<uint8_t> &answer)
+{
+    std::vector<uint8_t> tags;
+    for (size_t i = 0; i + 2 < answer.size(); i += 3)
+        tags.push_back(answer[i]);
+    return tags;
+}
+
+// The value of the first frame with `tag`; -1 when there is none.
+int valueOf(const std::vector<uint8_t> &answer, uint8_t tag)
+{
+    for (size_t i = 0; i + 2 < answer.size(); i += 3)
+        if (answer[i] == tag)
+            return answer[i + 1];
+    return -1;
+}
+
+std::vector<uint8_t> readBackTags(bool pelmar)
+{
+    std::vector<uint8_t> tags = {0x1C, 0x09, 0x0A};
+    for (int t = 0x01; t <= 0x08; ++t)
+        tags.push_back(t);
+    for (int t = 0x10; t <= 0x17; ++t)
+        tags.push_back(t);
+    for (int t = 0x20; t <= 0x37; ++t)
+        tags.push_back(t);
+    if (pelmar)
+        tags.push_back(0x38);
+    tags.push_back(0x39);
+    if (pelmar)
+        tags.insert(tags.end(), {0x50, 0x51, 0x55, 0x52, 0x53, 0x54});
+    tags.push_back(0x88);
+    return tags;
+}
+
+std::vector<uint8_t> frame(uint8_t tag, uint8_t value)
+{
+    return {tag, value, 0x69};
+}
+
+} // namespace
+
+TEST(PanelSimulatorConfig, ReadBackOfEachModelInItsFixedOrder)
+{
+    PanelSimulator panel;
+    panel.setModel(Model::Pelmar);
+    {
+        Port port(panel.path());
+        port.request(0x80, 0);
+        const auto answer = port.read(52 * 3 + 3, 500ms);
+        ASSERT_EQ(answer.size(), 52u * 3);
+        EXPECT_EQ(tagsOf(answer), readBackTags(true));
+        EXPECT_EQ(valueOf(answer, 0x1C), 20);
+        EXPECT_EQ(valueOf(answer, 0x09), 2);
+        EXPECT_EQ(valueOf(answer, 0x0A), 4);
+        EXPECT_EQ(valueOf(answer, 0x08), 85);
+        EXPECT_EQ(valueOf(answer, 0x50), 0x10); // clock and date in BCD: 10:30, Monday 15 June 2009
+        EXPECT_EQ(valueOf(answer, 0x51), 0x30);
+        EXPECT_EQ(valueOf(answer, 0x55), 1);
+        EXPECT_EQ(valueOf(answer, 0x52), 0x15);
+        EXPECT_EQ(valueOf(answer, 0x53), 0x06);
+        EXPECT_EQ(valueOf(answer, 0x54), 0x09);
+        EXPECT_EQ(valueOf(answer, 0x88), 8);
+        EXPECT_EQ(valueOf(answer, 0x20), 'P');
+    }
+    panel.setModel(Model::Tuvik, true);
+    EXPECT_EQ(panel.model(), Model::Tuvik);
+    EXPECT_TRUE(panel.fortyDb());
+    PanelSettings s = panel.settings();
+    s.rapportSysteme = report::SensorLink2Fault;
+    panel.setSettings(s);
+    Port port(panel.path());
+    port.request(0x80, 0);
+    const auto answer = port.read(52 * 3, 500ms);
+    ASSERT_EQ(answer.size(), 45u * 3);
+    EXPECT_EQ(tagsOf(answer), readBackTags(false));
+    EXPECT_EQ(valueOf(answer, 0x1C), 15);
+    EXPECT_EQ(valueOf(answer, 0x09), 0x82); // major 2 of the 40 dB variant
+    EXPECT_EQ(valueOf(answer, 0x0A), 3);
+    EXPECT_EQ(valueOf(answer, 0x88), 0x1B);
+    // The analysis program's parameter answer is still the 45 frames it always was.
+    port.request(0x82, 0);
+    EXPECT_EQ(port.read(200, 500ms).size(), 135u);
+}
+
+TEST(PanelSimulatorConfig, SettingsAreAcknowledgedAndSeenInTheNextReadBack)
+{
+    PanelSimulator panel;
+    panel.setModel(Model::Pelmar);
+    Port port(panel.path());
+    const std::vector<std::pair<uint8_t, uint8_t>> settings = {
+        {0x01, 0x94}, {0x02, 1},    {0x03, 0x88}, {0x04, 0x88}, {0x05, 1},   {0x06, 1},
+        {0x07, 12},   {0x08, 97},   {0x38, 0},    {0x39, 2},    {0x00, 1},   {0x55, 4},
+        {0x52, 0x31}, {0x53, 0x12}, {0x54, 0x09}, {0x50, 0x23}, {0x51, 0x59}};
+    for (const auto &[code, value] : settings) {
+        port.request(code, value);
+        EXPECT_EQ(port.read(3, 500ms), frame(code, value)) << "code " << int(code);
+    }
+    const auto name = panelName("Salle é2");
+    for (int i = 0; i < 24; ++i)
+        port.request(0x20 + i, name[i]);
+    const auto echoed = port.read(24 * 3, 500ms);
+    ASSERT_EQ(echoed.size(), 24u * 3);
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(echoed[i * 3 + 1], name[i]);
+
+    port.request(0x80, 0);
+    const auto answer = port.read(52 * 3, 500ms);
+    ASSERT_EQ(answer.size(), 52u * 3);
+    for (const auto &[code, value] : settings) {
+        if (code != 0x00) { // the adjustment mode is no part of the read-back
+            EXPECT_EQ(valueOf(answer, code), value) << "code " << int(code);
+        }
+    }
+    EXPECT_EQ(valueOf(answer, 0x26), 130); // 'é'
+    EXPECT_EQ(panel.settings().nom, name);
+    EXPECT_EQ(panel.settings().modeReglage, 1);
+}
+
+TEST(PanelSimulatorConfig, OutOfRangeValuesAndMissingCommandsAreRefusedOrIgnored)
+{
+    PanelSimulator panel;
+    panel.setModel(Model::Pelmar);
+    {
+        Port port(panel.path());
+        for (const auto &[code, value] : std::vector<std::pair<uint8_t, uint8_t>>{
+                 {0x08, 121}, {0x08, 60}, {0x02, 0x88}, {0x07, 0}, {0x52, 0x32}, {0x51, 0x5A}, {0x13, 10}}) {
+            port.request(code, value);
+            EXPECT_EQ(port.read(3, 500ms), frame(0x88, 0x19)) << "code " << int(code);
+        }
+        EXPECT_EQ(panel.settings().niveauAlarme, 85);
+        EXPECT_EQ(panel.settings().jour, 0x15);
+    }
+    // The 40 dB variant takes 55..100 dB instead of 75..120.
+    panel.setModel(Model::Tuvik, true);
+    Port port(panel.path());
+    port.request(0x08, 60);
+    EXPECT_EQ(port.read(3, 500ms), frame(0x08, 60));
+    port.request(0x08, 110);
+    EXPECT_EQ(port.read(3, 500ms), frame(0x88, 0x19));
+    // The smaller panel has no clock: its commands, and the wrong-code signal, get no answer at all.
+    for (uint8_t code : {0x38, 0x50, 0x51, 0x52, 0x53, 0x54, 0x55, 0x5F})
+        port.request(code, 1);
+    EXPECT_TRUE(port.read(1, 300ms).empty());
+    EXPECT_EQ(panel.framesWithCode(0x50), 1);
+    EXPECT_EQ(panel.settings().niveauAlarme, 60);
+}
+
+TEST(PanelSimulatorConfig, CodeCheckAnswersTheMaskedDigitsAsStored)
+{
+    const std::array<int, 4> offsets = {3, 7, 1, 9};
+    EXPECT_EQ(maskedCode({1, 2, 3, 4}, offsets), (std::array<uint8_t, 4>{9, 3, 4, 4}));
+    PanelSimulator panel;
+    panel.setModel(Model::Tuvik);
+    PanelSettings s = panel.settings();
+    s.codeMasque = maskedCode({1, 2, 3, 4}, offsets);
+    panel.setSettings(s);
+    Port port(panel.path());
+    port.request(0x56, 0);
+    const auto answer = port.read(15, 500ms);
+    ASSERT_EQ(answer.size(), 12u);
+    EXPECT_EQ(tagsOf(answer), (std::vector<uint8_t>{0x57, 0x58, 0x59, 0x5A}));
+    // Unmasked as the program does: position 1 from the 4th digit, 2 from the 1st, 3 from the 3rd, 4
+    // from the 2nd. The right code matches; a wrong one does not.
+    const int order[4] = {3, 0, 2, 1};
+    std::array<int, 4> plain{};
+    for (int p = 0; p < 4; ++p)
+        plain[p] = (answer[order[p] * 3 + 1] - offsets[p] + 10) % 10;
+    EXPECT_EQ(plain, (std::array<int, 4>{1, 2, 3, 4}));
+    EXPECT_NE(plain, (std::array<int, 4>{1, 2, 3, 5}));
+    // The wrong-code signal changes nothing and is not answered.
+    port.request(0x5F, 0);
+    EXPECT_TRUE(port.read(1, 300ms).empty());
+    EXPECT_EQ(panel.settings().codeMasque, s.codeMasque);
+}
+
+TEST(PanelSimulatorConfig, NewCodeIsStoredWholeAndSentBack)
+{
+    PanelSimulator panel;
+    panel.setModel(Model::Pelmar);
+    Port port(panel.path());
+    // Three digits only: each is sent back, nothing is stored or confirmed.
+    for (uint8_t code : {0x5B, 0x5C, 0x5D})
+        port.request(code, 7);
+    EXPECT_EQ(port.read(12, 500ms).size(), 9u);
+    EXPECT_EQ(panel.settings().codeMasque, (std::array<uint8_t, 4>{0, 0, 0, 0}));
+    // A new entry starts at 0x5B: the four frames come back, then the confirmation.
+    port.send({0x5B, 5, 0x69, 0x5C, 8, 0x69, 0x5D, 0, 0x69, 0x5E, 9, 0x69});
+    const auto answer = port.read(18, 500ms);
+    EXPECT_EQ(answer, (std::vector<uint8_t>{0x5B, 5, 0x69, 0x5C, 8, 0x69, 0x5D, 0, 0x69, 0x5E, 9, 0x69, 0x5F,
+                                            1, 0x69}));
+    EXPECT_EQ(panel.settings().codeMasque, (std::array<uint8_t, 4>{5, 8, 0, 9}));
+    port.request(0x56, 0);
+    EXPECT_EQ(port.read(12, 500ms),
+              (std::vector<uint8_t>{0x57, 5, 0x69, 0x58, 8, 0x69, 0x59, 0, 0x69, 0x5A, 9, 0x69}));
+}
+
+TEST(PanelSimulatorConfig, FactorySettingsLevelsAndFlashErase)
+{
+    PanelSimulator panel;
+    panel.setModel(Model::Pelmar, true);
+    panel.setRecords(makeRecords(1, 6, 2009, 12, 0, 30));
+    panel.setProbeLevel(66);
+    PanelSettings s = panel.settings();
+    s.codeMasque = {1, 2, 3, 4};
+    s.offsetByte = 0x14;
+    s.niveauAlarme = 60;
+    panel.setSettings(s);
+    Port port(panel.path());
+    port.request(0x81, 0);
+    EXPECT_EQ(port.read(6, 500ms), frame(0x88, 0x13));
+    const PanelSettings after = panel.settings();
+    EXPECT_EQ(after.offsetByte, 0);
+    EXPECT_EQ(after.niveauAlarme, 85);
+    EXPECT_EQ(after.codeMasque, s.codeMasque);
+    EXPECT_TRUE(panel.fortyDb());
+
+    for (uint8_t code : {0x40, 0x41, 0x43, 0x44}) {
+        port.request(code, 0);
+        EXPECT_EQ(port.read(3, 500ms), frame(code, 66));
+    }
+
+    port.request(0x85, 0x57);
+    EXPECT_EQ(port.read(6, 500ms), frame(0x88, 0x19));
+    EXPECT_EQ(panel.memoryIndex().lastAddress, RingStart + 29 * 8);
+    port.request(0x85, 0x58);
+    const auto erased = port.read(9, 500ms);
+    EXPECT_EQ(erased, (std::vector<uint8_t>{0x88, 0x1C, 0x69, 0x88, 0x13, 0x69}));
+    EXPECT_EQ(panel.memoryIndex().lastAddress, 0u);
+    EXPECT_EQ(panel.ringBytes(RingStart, 8), std::vector<uint8_t>(8, 0xFF));
+}
+
+TEST(PanelSimulatorConfig, PartialFramesAreJoinedOrDropped)
+{
+    PanelSimulator panel;
+    panel.setModel(Model::Pelmar);
+    Port port(panel.path());
+    // A frame cut in two by the line is joined up.
+    port.send({0x07, 9});
+    EXPECT_TRUE(port.read(1, 100ms).empty());
+    port.send({0x69});
+    EXPECT_EQ(port.read(3, 500ms), frame(0x07, 9));
+    // Two frames and the start of a third in one write: two answers, then the third when it completes.
+    port.send({0x05, 1, 0x69, 0x06, 1, 0x69, 0x39});
+    EXPECT_EQ(port.read(9, 300ms).size(), 6u);
+    port.send({2, 0x69});
+    EXPECT_EQ(port.read(3, 500ms), frame(0x39, 2));
+    // A fragment left alone is line noise once the next frame comes much later.
+    port.send({0x08, 99});
+    EXPECT_TRUE(port.read(1, 600ms).empty());
+    port.request(0x08, 100);
+    EXPECT_EQ(port.read(6, 500ms), frame(0x08, 100));
+    EXPECT_EQ(panel.settings().niveauAlarme, 100);
+    EXPECT_EQ(panel.discardedBytes(), 2u);
+}
