@@ -1,0 +1,19 @@
+#include "configurator/Declaration.h"
+
+namespace configurator::Declaration {
+
+namespace {
+Etat etat;
+}
+
+Etat &D()
+{
+    return etat;
+}
+
+void Reinitialiser()
+{
+    etat = Etat{};
+}
+
+} // namespace configurator::Declaration

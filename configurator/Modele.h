@@ -1,0 +1,82 @@
+// Everything that tells the two configuration programs apart, in one description per model. Each program
+// links exactly one of the two descriptions (models/), so the shared sources ask Modele() and never test
+// the model themselves.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace configurator {
+
+// The panel's BCD clock conversions; only a model with a clock carries them.
+struct Conversions_BCD
+{
+    int16_t (*Decimal_Vers_BCD)(int16_t n);
+    int16_t (*BCD_Vers_Decimal)(int16_t b);
+};
+
+// A system report whose log text is not the same in both models.
+struct Texte_Rapport
+{
+    int rapport;
+    QString texte;
+};
+
+struct Description_Modele
+{
+    QString Mot_Modele; // "Pelmar" or "Tuvik", as in the about box's description lines
+
+    // Main window, splash window and about box.
+    QString Titre_Principal;
+    QString Menu_Configurer;
+    QString Menu_Change_Password;
+    QString Message_Absence_Reponse;
+    QString Titre_Absence_Reponse;
+    QString Label_Firmware;
+    QString About_Titre;
+    QString About_Version;
+    QString About_Date_Version;
+
+    // Settings window.
+    QString Titre_Config;
+    QString Titre_Nom;
+    QString Titre_Reponses;
+
+    // Access-code windows.
+    QString Entete_Password;
+    QString Entete_Change_Password;
+    QString Confirmation_Change_Password;
+    QString Codes_Differents;
+    bool Signal_Code_Errone = false; // whether a refused code is told to the panel (0x5F)
+    QString Message_Code_Errone;
+    QString Titre_Code_Errone;
+    QString Message_Code_Change;
+
+    // Answer decoder.
+    std::vector<int> Modeles_Avertis; // model numbers (tag 0x1C) that belong to another program
+    QString Ligne_Version;            // "  <model> - Version "
+    QString Ligne_Version_40dB;       // "  <model> - 40 dB - Version "
+    QString Ack_Aff_Centre;
+    QString Ack_Aff_Bas_Gauche;
+    bool Ligne_Vide_Capteur = true; // tag 0x39 opens its group with an empty line
+    QString Ack_Capteur;
+    QString Ack_Nom;
+    QString Ligne_Nom; // "  Nom de l'<model> : "
+    QString Valeur_Leq10;
+    QString Valeur_Leq1;
+    QString Valeur_Leq5;
+    std::vector<Texte_Rapport> Rapports; // reports worded differently in the other model
+
+    // Whether the display-area lists keep their "Niveau Leq 5 Minutes" entry for this firmware version.
+    bool (*Listes_Completes)(int majeure, int mineure);
+
+    // Clock, date and automatic clock change (tags 0x38, 0x50..0x55): null for a model without a clock.
+    const Conversions_BCD *BCD = nullptr;
+    bool Horloge() const { return BCD != nullptr; }
+};
+
+// The description of the model this program is built for.
+const Description_Modele &Modele();
+
+} // namespace configurator

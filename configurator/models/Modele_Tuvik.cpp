@@ -1,0 +1,94 @@
+// The smaller model's program, Config_Tuvik: its texts, the model numbers it warns about and its
+// display-area lists by firmware version. It has no clock, so no BCD conversions.
+#include "configurator/Modele.h"
+
+namespace configurator {
+
+namespace {
+
+// Only firmware 2.3 has the 5-minute level.
+bool Listes_Completes_Tuvik(int majeure, int mineure)
+{
+    return !(majeure == 2 && mineure != 3);
+}
+
+Description_Modele Decrire()
+{
+    Description_Modele m;
+    m.Mot_Modele = QStringLiteral("Tuvik");
+    m.Titre_Principal = QStringLiteral("Velquin - Logiciel de Configuration de l'Tuvik - Version 2.3-B");
+    m.Menu_Configurer = QStringLiteral("Configurer un Tuvik");
+    m.Menu_Change_Password = QStringLiteral("Changer Mot de Passe");
+    m.Message_Absence_Reponse = QStringLiteral(
+        "ATTENTION : L'Tuvik n'a pas répondu !!! Veuillez vérifier le port de communication sélectionné et "
+        "que le port USB de l'Tuvik soit bien connecté !!!");
+    m.Titre_Absence_Reponse = QStringLiteral("L'Tuvik ne répond pas");
+    m.Label_Firmware = QStringLiteral("Version 2.3-B - Installateur");
+    m.About_Titre = QStringLiteral("LOGICIEL DE CONFIGURATION DE L'Tuvik");
+    m.About_Version = QStringLiteral("Version 2.3-B");
+    m.About_Date_Version = QStringLiteral("Version : 01012008");
+
+    m.Titre_Config = QStringLiteral("Configuration de l'Tuvik");
+    m.Titre_Nom = QStringLiteral("Nom de l'Tuvik : (24 caractères maxi.)");
+    m.Titre_Reponses = QStringLiteral("Boite de Dialogue de Réponse de l'Tuvik :");
+
+    m.Entete_Password = QStringLiteral("Veuillez entrer le mot de passe SVP.");
+    m.Entete_Change_Password = QStringLiteral("Veuillez entrer le nouveau mot de passe SVP.");
+    m.Confirmation_Change_Password = QStringLiteral("Veuillez confirmer le nouveau mot de passe SVP.");
+    m.Codes_Differents = QStringLiteral("Impossible de changer le mot de passe !!!");
+    m.Signal_Code_Errone = false;
+    m.Message_Code_Errone =
+        QStringLiteral("Le Mot de passe saisi est incorrect !!! Veuillez recommencer SVP !!!");
+    m.Titre_Code_Errone = QStringLiteral("Mot de Passe erroné");
+    m.Message_Code_Change = QStringLiteral("Changement de Mot de Passe effectué !!!");
+
+    m.Modeles_Avertis = {20, 30};
+    m.Ligne_Version = QStringLiteral("  Tuvik - Version ");
+    m.Ligne_Version_40dB = QStringLiteral("  Tuvik - 40 dB - Version ");
+    m.Ack_Aff_Centre = QStringLiteral("  Modification de la configuration de l'Afficheur Central Ok !!!");
+    m.Ack_Aff_Bas_Gauche =
+        QStringLiteral("  Modification de la configuration de l'Afficheur du Bas à Gauche Ok !!!");
+    m.Ligne_Vide_Capteur = false;
+    m.Ack_Capteur = QStringLiteral("  Modification du Type de Capteur Ok !!!");
+    m.Ack_Nom = QStringLiteral("  Modification du nom de l'Tuvik Ok !!!");
+    m.Ligne_Nom = QStringLiteral("  Nom de l'Tuvik : ");
+    m.Valeur_Leq10 = QStringLiteral("  Valeur Leq10  = ");
+    m.Valeur_Leq1 = QStringLiteral("  Valeur Leq1  = ");
+    m.Valeur_Leq5 = QStringLiteral("  Valeur Leq5  = ");
+    m.Rapports = {
+        {0x08, QStringLiteral("  Le Système fonctionne Correctement !!!")},
+        {0x0C, QStringLiteral("  Configuration de l'Afficheur du Centre erroné.")},
+        {0x0D, QStringLiteral("  Configuration de l'Afficheur du Bas Gauche erroné.")},
+        {0x0E, QStringLiteral("  Configuration de l'Afficheur du Bas Droite erroné.")},
+        {0x0F, QStringLiteral("  Fonctionnement de Luminosité erroné.")},
+        {0x10, QStringLiteral("  Type de Luminosité Automatique erroné.")},
+        {0x11, QStringLiteral("  Valeur de la Luminosité Manuelle erroné.")},
+        {0x12, QStringLiteral("  Valeur du Niveau d'Alarme erroné.")},
+        {0x15, QStringLiteral(
+                   "  Problème de la sauvegarde des Paramètres (RéInitialisation de la Mémoire Flash).")},
+        {0x18, QStringLiteral("  Problème de sauvegarde des Paramètres (Sauvegarde des Paramètres).")},
+        {0x19, QStringLiteral("  Valeur reçue erronée !!! Modification impossible !!!")},
+        {0x1D, QStringLiteral("  Problème d'effacement de la Flash (Sauvegarde Leq)!!!")},
+        {0x1E, QStringLiteral("  Problème d'écriture de la Flash (Sauvegarde Leq)!!!")},
+        {0x1F, QStringLiteral("  Problème de lecture de la Flash (Sauvegarde Leq)!!!")},
+        {0x21, QStringLiteral("  Valeur de l'Adresse erronée !!!")},
+        {0x22, QStringLiteral("  Problème d'effacement de la Flash (Effacement Total) !!!")},
+        {0x23, QStringLiteral("  Heure du changement d'Heure erronée !!!")},
+        {0x24, QStringLiteral("  Problème de lecture de la Flash (Save Evénements) !!!")},
+        {0x27, QStringLiteral("  Valeur de la Date erronée !!!")},
+        {0x29, QStringLiteral("  Type de Capteur erronée !!!")},
+    };
+    m.Listes_Completes = &Listes_Completes_Tuvik;
+    m.BCD = nullptr;
+    return m;
+}
+
+} // namespace
+
+const Description_Modele &Modele()
+{
+    static const Description_Modele modele = Decrire();
+    return modele;
+}
+
+} // namespace configurator
