@@ -88,6 +88,8 @@ inline const QString Texte_Periode_Vide =
     QStringLiteral("Il n'y a pas de données dans la période sélectionnée !!! Veuillez sélectionner d'autres "
                    "dates d'analyses SVP !!!");
 inline const QString Titre_Periode_Vide = QStringLiteral(" Pas de données dans la période sélectionnée !!!");
+// The no-data box: information icon, Ok.
+void Message_Periode_Vide();
 
 // ---- Ring arithmetic and durations ------------------------------------------------------------
 

@@ -45,6 +45,12 @@ void Message_Critique(const QString &texte, const QString &titre)
     platform::MsgBox(texte, platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
 }
 
+void Message_Periode_Vide()
+{
+    platform::MsgBox(Texte_Periode_Vide, platform::MsgButtons::Ok, platform::MsgIcon::Information,
+                     Titre_Periode_Vide);
+}
+
 void Message_Reponse_Erronee(const QString &raison)
 {
     Message_Critique(raison + QStringLiteral(" Veuillez recommencer le transfert SVP !!!"),

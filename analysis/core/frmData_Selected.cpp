@@ -46,10 +46,9 @@ frmData_Selected::frmData_Selected()
         this, QStringLiteral("Voulez-vous transférer les données suivantes ???"), 2010, 6465);
     question->setFixedHeight(platform::Px(255));
 
-    Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
-    platform::PlaceTwips(Cmd_Ok, 2250, 2400, 975, 375);
-    Cmd_Annuler = new QPushButton(QStringLiteral("Annuler"), this);
-    platform::PlaceTwips(Cmd_Annuler, 3450, 2400, 975, 375);
+    const auto boutons = period_layout::Ok_Annuler(this, 2250, 2400);
+    Cmd_Ok = boutons.Ok;
+    Cmd_Annuler = boutons.Annuler;
     connect(Cmd_Ok, &QPushButton::clicked, this, &frmData_Selected::Cmd_Ok_Click);
     connect(Cmd_Annuler, &QPushButton::clicked, this, &frmData_Selected::Cmd_Annuler_Click);
 }

@@ -32,15 +32,12 @@ frmData_Total::frmData_Total()
     MonthView_Start = period_layout::Calendrier(this, 360, 2910);
     MonthView_End = period_layout::Calendrier(this, 3660, 2910);
 
-    Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
-    platform::PlaceTwips(Cmd_Ok, 2250, 5670, 975, 375);
-    Cmd_Annuler = new QPushButton(QStringLiteral("Annuler"), this);
-    platform::PlaceTwips(Cmd_Annuler, 3450, 5670, 975, 375);
+    const auto boutons = period_layout::Ok_Annuler(this, 2250, 5670);
+    Cmd_Ok = boutons.Ok;
+    Cmd_Annuler = boutons.Annuler;
     connect(Cmd_Ok, &QPushButton::clicked, this, &frmData_Total::Cmd_Ok_Click);
     connect(Cmd_Annuler, &QPushButton::clicked, this, &frmData_Total::Cmd_Annuler_Click);
-    // A click on a day moves the focus to Ok.
-    connect(MonthView_Start, &QCalendarWidget::clicked, Cmd_Ok, [this] { Cmd_Ok->setFocus(); });
-    connect(MonthView_End, &QCalendarWidget::clicked, Cmd_Ok, [this] { Cmd_Ok->setFocus(); });
+    period_layout::Focus_Sur_Ok(MonthView_Start, MonthView_End, Cmd_Ok);
 }
 
 void frmData_Total::Form_Load()
@@ -96,8 +93,7 @@ void frmData_Total::Cmd_Ok_Click()
     if (D().Etat_Liaison.Lecture_Index_Reussie) {
         if (s.Adresse_Debut_Selection == 0 && s.Adresse_Fin_Selection == 0) {
             // Nothing recorded in the period: the user picks other dates on a fresh dialog.
-            platform::MsgBox(Fonctions::Texte_Periode_Vide, platform::MsgButtons::Ok,
-                             platform::MsgIcon::Information, Fonctions::Titre_Periode_Vide);
+            Fonctions::Message_Periode_Vide();
             Unload();
             Data_Total::Show();
             return;

@@ -232,8 +232,7 @@ bool frmData_Type::Memoire_Utilisable()
 {
     // An empty memory is no fault of the answer: there is nothing to choose from.
     if (Fonctions::Memoire_Vide()) {
-        MsgBox(Fonctions::Texte_Periode_Vide, MsgButtons::Ok, MsgIcon::Information,
-               Fonctions::Titre_Periode_Vide);
+        Fonctions::Message_Periode_Vide();
         return false;
     }
     // A calendar cannot show dates that are not real: say so instead of opening it.

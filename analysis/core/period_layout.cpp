@@ -64,6 +64,21 @@ QCalendarWidget *Calendrier(QWidget *parent, int left, int top)
     return c;
 }
 
+Boutons Ok_Annuler(QWidget *parent, int left, int top)
+{
+    auto *ok = new QPushButton(QStringLiteral("Ok"), parent);
+    platform::PlaceTwips(ok, left, top, 975, 375);
+    auto *annuler = new QPushButton(QStringLiteral("Annuler"), parent);
+    platform::PlaceTwips(annuler, left + 1200, top, 975, 375);
+    return {ok, annuler};
+}
+
+void Focus_Sur_Ok(QCalendarWidget *debut, QCalendarWidget *fin, QPushButton *ok)
+{
+    for (QCalendarWidget *c : {debut, fin})
+        QObject::connect(c, &QCalendarWidget::clicked, ok, [ok] { ok->setFocus(); });
+}
+
 QString Texte_Nombre_Donnees(double nombre)
 {
     return QString::number(nombre, 'g', 12);

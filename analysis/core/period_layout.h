@@ -3,6 +3,7 @@
 
 #include <QCalendarWidget>
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -18,6 +19,16 @@ std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QString
 
 // A month calendar of the period windows at (left, top) in twips: French day names, Monday first, a grid.
 QCalendarWidget *Calendrier(QWidget *parent, int left, int top);
+
+// The Ok and Annuler buttons of the period windows, side by side from `left` at `top`.
+struct Boutons
+{
+    QPushButton *Ok;
+    QPushButton *Annuler;
+};
+Boutons Ok_Annuler(QWidget *parent, int left, int top);
+// A click on a day of either calendar moves the focus to Ok.
+void Focus_Sur_Ok(QCalendarWidget *debut, QCalendarWidget *fin, QPushButton *ok);
 
 // A record count as the period rows show it.
 QString Texte_Nombre_Donnees(double nombre);

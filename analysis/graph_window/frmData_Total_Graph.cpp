@@ -123,8 +123,7 @@ void frmData_Total_Graph::Cmd_Ok_Click()
         return;
     }
     if (s.Adresse_Debut_Selection == 0 || s.Adresse_Fin_Selection == 0) {
-        platform::MsgBox(Fonctions::Texte_Periode_Vide, platform::MsgButtons::Ok,
-                         platform::MsgIcon::Information, Fonctions::Titre_Periode_Vide);
+        Fonctions::Message_Periode_Vide();
         Unload();
         // A fresh dialog: back on the first record's day and one day.
         if (D().Type_Analyse == Declaration::Vue_Graphique)

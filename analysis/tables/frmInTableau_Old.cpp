@@ -45,15 +45,12 @@ frmInTableau_Old::frmInTableau_Old() : platform::Form(Kind::MdiChild, QString(),
     for (QCalendarWidget *c : {MonthView_Start, MonthView_End})
         c->setDateRange(Premier_Jour, Dernier_Jour);
 
-    Cmd_Ok = new QPushButton(QStringLiteral("Ok"), this);
-    platform::PlaceTwips(Cmd_Ok, 2250, 4890, 975, 375);
-    Cmd_Annuler = new QPushButton(QStringLiteral("Annuler"), this);
-    platform::PlaceTwips(Cmd_Annuler, 3450, 4890, 975, 375);
+    const auto boutons = period_layout::Ok_Annuler(this, 2250, 4890);
+    Cmd_Ok = boutons.Ok;
+    Cmd_Annuler = boutons.Annuler;
     connect(Cmd_Ok, &QPushButton::clicked, this, &frmInTableau_Old::Cmd_Ok_Click);
     connect(Cmd_Annuler, &QPushButton::clicked, this, &frmInTableau_Old::Cmd_Annuler_Click);
-    // A click on a day moves the focus to Ok.
-    connect(MonthView_Start, &QCalendarWidget::clicked, Cmd_Ok, [this] { Cmd_Ok->setFocus(); });
-    connect(MonthView_End, &QCalendarWidget::clicked, Cmd_Ok, [this] { Cmd_Ok->setFocus(); });
+    period_layout::Focus_Sur_Ok(MonthView_Start, MonthView_End, Cmd_Ok);
 }
 
 void frmInTableau_Old::Form_Load()
