@@ -30,6 +30,9 @@ void Programme::SetUp()
             QByteArray::fromStdString(sim.path()));
     principale = std::make_unique<configurator::frmMain>();
     principale->show();
+    // As after the start-up and a port chosen in the port window.
+    principale->mnuSave_Param->setEnabled(false);
+    principale->mnuPrint->setEnabled(false);
     auto &d = Declaration::D();
     d.Port_COM = Port_Panneau;
     d.Reponse_Absente_Signalee = true;
@@ -61,6 +64,13 @@ bool Programme::Tourner(const std::function<bool()> &condition, int ms)
 void Programme::Tourner_Pendant(int ms)
 {
     Tourner([] { return false; }, ms);
+}
+
+bool Programme::Attendre_Octets(int octets)
+{
+    return platform::PumpUntil(
+        [octets] { return configurator::Fonctions::MSComm1().InBufferCount() >= octets; },
+        platform::GetTickCount() + 3000);
 }
 
 panelsim::Model Programme::Modele_Panneau()

@@ -29,6 +29,8 @@ protected:
     // Runs the receive loop for `ms` real milliseconds.
     void Tourner_Pendant(int ms);
 
+    // Lets window events run, without the receive loop, until `octets` answer bytes wait.
+    static bool Attendre_Octets(int octets);
     // The panel model this program is built for.
     static panelsim::Model Modele_Panneau();
     // The access code the simulated panel holds.
