@@ -40,7 +40,7 @@ QString Description_About()
                "puisse détecter le port de communication.");
 }
 
-frmAbout::frmAbout() : platform::Form(Kind::Independent, QStringLiteral("A Propos de ..."), 7500, 4500)
+frmAbout::frmAbout() : platform::Form(Kind::Independent, QStringLiteral("A Propos de ..."), 7500, 4200)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     picIcon = new QLabel(this);
@@ -56,9 +56,9 @@ frmAbout::frmAbout() : platform::Form(Kind::Independent, QStringLiteral("A Propo
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     platform::PlaceTwips(Line1, 240, 1200, 7020, 30);
-    lblDescription = label(this, 240, 1320, 7020, 2460);
+    lblDescription = label(this, 240, 1320, 7020, 2160);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    platform::PlaceTwips(cmdOK, 5940, 3900, 1260, 375);
+    platform::PlaceTwips(cmdOK, 5940, 3600, 1260, 375);
     connect(cmdOK, &QPushButton::clicked, this, [this] { Unload(); });
 }
 
