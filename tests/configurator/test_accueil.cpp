@@ -47,6 +47,8 @@ class Accueil : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // A main window closed by an earlier case leaves the program closing.
+        platform::SetProgramClosing(false);
         configtest::Ports_Vers_Rien();
         main = std::make_unique<frmMain>();
         main->show();

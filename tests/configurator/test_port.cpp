@@ -5,6 +5,7 @@
 #include "configurator/windows/frmMain.h"
 #include "configurator/windows/frmPort.h"
 #include "panel_simulator.h"
+#include "platform/form.h"
 #include "platform/serial_control.h"
 #include "relecture.h"
 
@@ -29,6 +30,7 @@ protected:
     void SetUp() override
     {
         Declaration::Reinitialiser();
+        platform::SetProgramClosing(false);
         configtest::Ports_Vers_Rien();
         main = std::make_unique<frmMain>();
         // As the start-up leaves them.
