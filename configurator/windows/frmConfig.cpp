@@ -153,8 +153,9 @@ void frmConfig::Construire_Reglages()
                                        QStringLiteral("0 dB"), QStringLiteral("+15 dB"),
                                        QStringLiteral("+32 dB")};
     for (int i = 0; i < 5; ++i)
-        Labels_Offset[static_cast<size_t>(i)] = Texte(this, echelle_offset[i], kGauche + i * 1000, 800, 900,
-                                                      i == 4 ? Qt::AlignRight : Qt::AlignLeft);
+        Labels_Offset[static_cast<size_t>(i)] =
+            Texte(this, echelle_offset[i], kGauche + i * (kColonne - 900) / 4, 800, 900,
+                  i == 4 ? Qt::AlignRight : Qt::AlignLeft);
     Cmd_Offset_Moins = Pas(this, QStringLiteral("-"), QStringLiteral("Offset -"), kGauche, 1110);
     Label_Offset =
         Texte(this, Fonctions_Reglages::Texte_Offset(0), kGauche + 600, 1150, 3480, Qt::AlignHCenter);
