@@ -363,7 +363,9 @@ void Decodeur::Nom(int code, int valeur)
     if (code == 0x20) {
         d.Tampon_Nom = caractere;
     } else if (code < 0x37) {
-        d.Tampon_Nom += caractere;
+        // A repeated frame must not grow the name past what the panel holds (23 before the last).
+        if (d.Tampon_Nom.size() < 23)
+            d.Tampon_Nom += caractere;
     } else {
         Ack_Toujours(Modele().Ack_Nom);
         d.Nom_Afficheur = d.Tampon_Nom + caractere;
@@ -435,9 +437,10 @@ void Decodeur::Horloge(int code, int valeur)
             break;
         }
         Ack_Toujours(QStringLiteral("  Modification de la Date Ok !!!"));
-        // A day the month does not have (31 February) leaves the picker as it was.
+        // A day the month does not have (31 February), or a year past the panel's two BCD digits (a
+        // high half above 9 reads as 2100 and more), leaves the picker as it was.
         const QDate date(d.Texte_Annee.toInt(), d.Texte_Mois.toInt(), d.Texte_Jour.toInt());
-        if (date.isValid())
+        if (date.isValid() && date.year() <= 2099)
             cfg.DTP_Date = date;
         Ligne(QStringLiteral("  Date = ") + d.Texte_Jour_Semaine + QStringLiteral(" ") + d.Texte_Jour +
               QStringLiteral(" ") + Mois[d.Texte_Mois.toInt() - 1] + QStringLiteral(" ") + d.Texte_Annee);

@@ -160,6 +160,14 @@ TEST_F(Decodeur, SerialNumberAndNameAreCollectedFrameByFrame)
     EXPECT_EQ(nom("Salle 12 ? a        b  c"), QStringLiteral("Salle 12 ? a        b  c"));
     EXPECT_EQ(nom("Caf\xc3\xa9 \"Nord\""), QStringLiteral("Café Nord")); // '"' has no panel character
     EXPECT_EQ(dec.controles.Config.Text_Name, QStringLiteral("Café Nord"));
+
+    // A frame repeated by a faulty line cannot make the name longer than the panel holds.
+    dec.Groupes({{0x20, 65}});
+    for (int i = 0; i < 40; ++i)
+        dec.Groupes({{0x21, 66}});
+    dec.Groupes({{0x37, 67}});
+    EXPECT_EQ(Declaration::D().Nom_Afficheur,
+              QStringLiteral("A") + QString(22, QLatin1Char('B')) + QStringLiteral("C"));
 }
 
 TEST_F(Decodeur, CurrentLevelsAreLoggedWithoutEndingTheBusyState)

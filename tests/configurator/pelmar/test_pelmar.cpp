@@ -191,6 +191,12 @@ TEST_F(Pelmar, ClockAndDateEdgeCases)
     dec.Groupes({{0x52, 0x31}, {0x53, 0x02}, {0x54, 0x09}});
     EXPECT_EQ(Lignes(dec.actions).back(), QStringLiteral("  Date = Mercredi 31 Février 2009"));
     EXPECT_EQ(dec.controles.Config.DTP_Date, QDate(2010, 2, 1));
+
+    // So does a year past 2099, which the picker cannot take.
+    dec.actions.clear();
+    dec.Groupes({{0x52, 0x01}, {0x53, 0x02}, {0x54, 0xA0 - 1}});
+    EXPECT_EQ(Lignes(dec.actions).back(), QStringLiteral("  Date = Mercredi 1 Février 2105"));
+    EXPECT_EQ(dec.controles.Config.DTP_Date, QDate(2010, 2, 1));
 }
 
 TEST_F(Pelmar, WrongCodeIsSignalledToThePanel)
