@@ -147,6 +147,13 @@ void frmPort::Cmd_Annuler_Click()
 
 void frmPort::Form_Unload()
 {
+    // A port chosen before and gone now leaves no port: nothing may lead to the panel any more.
+    if (D().Port_COM == 0) {
+        if (frmMain *m = frmMain::Instance()) {
+            m->mnuConfig_Tuvik->setEnabled(false);
+            m->mnuVisualiser->setEnabled(false);
+        }
+    }
     D().Ouvert.Ouvert_Port = false;
     Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Port, nullptr);
 }

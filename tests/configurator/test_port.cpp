@@ -189,12 +189,17 @@ TEST_F(PortWindow, ChosenPortGoneIsForgottenUnlessOneOtherIsLeft)
     Brancher(6);
     Brancher(9);
     D().Port_COM = 4;
+    main->mnuConfig_Tuvik->setEnabled(true);
+    main->mnuVisualiser->setEnabled(true);
     frmPort &p = Port::Show();
     EXPECT_FALSE(p.Option_COM[4]->isEnabled());
     EXPECT_EQ(D().Port_COM, 0);
     EXPECT_TRUE(Coches(p).empty());
     EXPECT_FALSE(p.Cmd_Ok->isEnabled());
     p.Cmd_Annuler->click();
+    // No port is left chosen: the menus that lead to the panel go off.
+    EXPECT_FALSE(main->mnuConfig_Tuvik->isEnabled());
+    EXPECT_FALSE(main->mnuVisualiser->isEnabled());
 
     // With a single port left, that one is taken.
     qputenv("PANEL_COM6", "/nonexistent/panel-com-6");
