@@ -22,8 +22,8 @@ platform::SerialControl &MSComm1();
 void Ouverture_Port();
 void Fermeture_Port();
 
-// One request frame on MSComm1; nothing happens when the port is closed.
-void Envoi_Commande(int code, int valeur);
+// One request frame on MSComm1; false (and nothing sent) when the port is closed or the write fails.
+bool Envoi_Commande(int code, int valeur);
 
 // The exclusive windows, in the order in which the close-all routine unloads them.
 enum class Fenetre { Port, Config, Change_Password, Password, Parametres };

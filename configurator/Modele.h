@@ -68,6 +68,15 @@ struct Description_Modele
     QString Valeur_Leq5;
     std::vector<Texte_Rapport> Rapports; // reports worded differently in the other model
 
+    // Settings commands: refusals and confirmations. The conflict texts take the clicked area's new
+    // choice as %1 and the other area's text as %2.
+    QString Conflit_Centre, Titre_Conflit_Centre;
+    QString Conflit_Bas_Gauche, Titre_Conflit_Bas_Gauche;
+    QString Nom_Trop_Long, Titre_Nom_Trop_Long, Ligne_Nom_Refuse;
+    QString Numero_Trop_Long, Titre_Numero_Trop_Long, Ligne_Numero_Trop_Long;
+    QString Titre_Numero_Incorrect, Ligne_Numero_Incorrect;
+    QString Confirmation_Effacement;
+
     // Whether the display-area lists keep their "Niveau Leq 5 Minutes" entry for this firmware version.
     bool (*Listes_Completes)(int majeure, int mineure);
 

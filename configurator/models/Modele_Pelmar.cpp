@@ -81,6 +81,31 @@ Description_Modele Decrire()
         {0x27, QStringLiteral("  Valeur de la Date Erronée !!!")},
         {0x29, QStringLiteral("  Type de Capteur Erronée !!!")},
     };
+    m.Conflit_Centre = QStringLiteral("Cette configuration est impossible !!! L'Pelmar ne peut afficher le "
+                                      "Niveau Leq 10 Minutes et le Niveau "
+                                      "Leq 5 Minutes en même temps. Pour configurer l'Afficheur Central en "
+                                      "%1, il faut préalablement changer "
+                                      "la configuration de l'Afficheur du Bas à Gauche de %2");
+    m.Titre_Conflit_Centre = QStringLiteral("Impossible de Configurer l'Afficheur Central !!!");
+    m.Conflit_Bas_Gauche = QStringLiteral("Cette configuration est impossible !!! L'Pelmar ne peut afficher "
+                                          "le Niveau Leq 10 Minutes et le Niveau "
+                                          "Leq 5 Minutes en même temps. Pour configurer l'Afficheur du Bas à "
+                                          "Gauche en %1, il faut préalablement "
+                                          "changer la configuration de l'Afficheur Central de %2");
+    m.Titre_Conflit_Bas_Gauche = QStringLiteral("Impossible de Configurer l'Afficheur du Bas à Gauche !!!");
+    m.Nom_Trop_Long = QStringLiteral("Le Nom de l'Pelmar ne doit pas dépasser 24 caractères !!!");
+    m.Titre_Nom_Trop_Long = QStringLiteral("Nombre de Caractères incorrects !!!");
+    m.Ligne_Nom_Refuse = QStringLiteral("  Impossible de Changer le Nom (Caractère Erroné !!!)");
+    m.Numero_Trop_Long =
+        QStringLiteral("Le Numéro de Série de l'Pelmar ne doit pas dépasser 8 caractères !!!");
+    m.Titre_Numero_Trop_Long = QStringLiteral("Nombre de Caractères incorrects !!!");
+    m.Ligne_Numero_Trop_Long =
+        QStringLiteral("  Impossible de Changer le Numéro de Série (Caractère Erroné !!!)");
+    m.Titre_Numero_Incorrect = QStringLiteral("Numéro de Série Incorrect !!!");
+    m.Ligne_Numero_Incorrect =
+        QStringLiteral("  Impossible de Changer le Numéro de Série (Caractère Erroné !!!)");
+    m.Confirmation_Effacement = QStringLiteral("Etes-vous sûr de vouloir Effacer la mémoire Flash ???");
+
     m.Listes_Completes = &Listes_Completes_Pelmar;
     m.BCD = &Horloge_Pelmar;
     m.Entete_Fichier = QStringLiteral("Paramètres d'un Pelmar - Version 2.X");

@@ -78,6 +78,31 @@ Description_Modele Decrire()
         {0x27, QStringLiteral("  Valeur de la Date erronée !!!")},
         {0x29, QStringLiteral("  Type de Capteur erronée !!!")},
     };
+    m.Conflit_Centre = QStringLiteral("Cette configuration est impossible !!! L'Tuvik ne peut afficher le "
+                                      "Niveau Leq10 et le Niveau Leq5 en "
+                                      "même temps. Pour configurer l'Afficheur Central en %1, il faut "
+                                      "préalablement changer la configuration "
+                                      "de l'Afficheur du Bas à Gauche de %2");
+    m.Titre_Conflit_Centre = QStringLiteral("Impossible de configurer l'Afficheur Central !!!");
+    m.Conflit_Bas_Gauche = QStringLiteral(
+        "Cette configuration est impossible !!! L'Tuvik ne peut afficher le Niveau Leq10 et le Niveau Leq5 "
+        "en "
+        "même temps. Pour configurer l'Afficheur Bas à Gauche en %1, il faut préalablement changer la "
+        "configuration de l'Afficheur Central de %2");
+    m.Titre_Conflit_Bas_Gauche = QStringLiteral("Impossible de configurer l'Afficheur Bas Gauche !!!");
+    m.Nom_Trop_Long = QStringLiteral("Le Nom de l'Tuvik ne doit pas dépasser 24 caractères !!!");
+    m.Titre_Nom_Trop_Long = QStringLiteral("Nombre de caractères incorrect !!!");
+    m.Ligne_Nom_Refuse = QStringLiteral("  Impossible de changer le Nom (Caractère erroné !!!)");
+    m.Numero_Trop_Long =
+        QStringLiteral("Le Numéro de Série de l'Tuvik ne doit pas dépasser 8 caractères !!!");
+    m.Titre_Numero_Trop_Long = QStringLiteral("Nombre de Caractères incorrect !!!");
+    m.Ligne_Numero_Trop_Long =
+        QStringLiteral("  Impossible de changer le Numéro de Série (Caractère Erroné !!!)");
+    m.Titre_Numero_Incorrect = QStringLiteral("Numéro de Série incorrect !!!");
+    m.Ligne_Numero_Incorrect =
+        QStringLiteral("  Impossible de changer le Numéro de Série (Caractère erroné !!!)");
+    m.Confirmation_Effacement = QStringLiteral("Etes-vous sûr de vouloir effacer la mémoire Flash ???");
+
     m.Listes_Completes = &Listes_Completes_Tuvik;
     m.BCD = nullptr;
     m.Entete_Fichier = QStringLiteral("Paramètres d'un Tuvik - Version 2.X");
