@@ -4,6 +4,7 @@
 #include "configurator/Fichier_Parametres.h"
 #include "configurator/Fonctions.h"
 #include "configurator/Modele.h"
+#include "configurator/windows/frmConfig.h"
 #include "configurator/windows/frmParametres.h"
 #include "configurator/windows/frmPrint.h"
 #include "platform/common_dialog.h"
@@ -35,13 +36,21 @@ bool Ecrire(const QString &chemin, const QByteArray &contenu)
 
 } // namespace
 
+Controles_Config Reglages_Affiches()
+{
+    Controles_Config c = Fonctions::Controles_Programme().Config;
+    if (const frmConfig *f = Config::Instance())
+        f->Lire(c);
+    return c;
+}
+
 void Sauvegarde_Parametres()
 {
     const Description_Modele &m = Modele();
-    const Controles_Config &c = Fonctions::Controles_Programme().Config;
-    platform::FileDialogRequest demande{platform::FileDialogMode::Save,
-                                        Fichier_Parametres::Nom_Par_Defaut(c.Text_Name, QDate::currentDate()),
-                                        m.Filtre_Fichier};
+    platform::FileDialogRequest demande{
+        platform::FileDialogMode::Save,
+        Fichier_Parametres::Nom_Par_Defaut(Reglages_Affiches().Text_Name, QDate::currentDate()),
+        m.Filtre_Fichier};
     std::optional<QString> chemin = platform::ShowFileDialog(demande);
     while (chemin && chemin->isEmpty()) {
         Message_Critique(m.Message_Nom_Vide, m.Titre_Sauvegarde_Impossible);
@@ -53,8 +62,8 @@ void Sauvegarde_Parametres()
 
     // The values as they stand once the name is given.
     const Declaration::Etat &d = Declaration::D();
-    const QByteArray contenu = Fichier_Parametres::Contenu(Fichier_Parametres::Lignes(
-        Fonctions::Controles_Programme().Config, d.Version_Firmware, d.Modele_40dB));
+    const QByteArray contenu = Fichier_Parametres::Contenu(
+        Fichier_Parametres::Lignes(Reglages_Affiches(), d.Version_Firmware, d.Modele_40dB));
     if (!Ecrire(*chemin, contenu))
         Message_Critique(Ecriture_Impossible.arg(*chemin), m.Titre_Sauvegarde_Impossible);
 }

@@ -2,7 +2,13 @@
 // open one in the parameters window, print the parameter sheet.
 #pragma once
 
+#include "configurator/Controles_Config.h"
+
 namespace configurator::Fonctions_Sauvegarde {
+
+// What the file and the sheet are made from: the settings window's controls as they stand (a name typed but
+// not sent included); without the window, the values it showed last.
+Controles_Config Reglages_Affiches();
 
 // "Sauvegarde Paramètres": asks for a name (again while it is empty) and writes the file.
 void Sauvegarde_Parametres();

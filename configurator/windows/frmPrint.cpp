@@ -1,7 +1,7 @@
 #include "configurator/windows/frmPrint.h"
 
 #include "configurator/Declaration.h"
-#include "configurator/Fonctions.h"
+#include "configurator/Fonctions_Sauvegarde.h"
 #include "configurator/Modele.h"
 #include "platform/common_dialog.h"
 #include "platform/printer.h"
@@ -42,7 +42,7 @@ void frmPrint::Form_Load()
     if (!platform::ShowPrinterDialog(printer) || !handler.Stands())
         return;
     const Declaration::Etat &d = Declaration::D();
-    Afficher(Fichier_Parametres::Textes_Feuille(Fonctions::Controles_Programme().Config, d.Version_Firmware,
+    Afficher(Fichier_Parametres::Textes_Feuille(Fonctions_Sauvegarde::Reglages_Affiches(), d.Version_Firmware,
                                                 d.Modele_40dB));
     // The sheet prints before it is ever shown: its labels are fitted to their texts here.
     platform::FitCaptions(this);

@@ -1,9 +1,13 @@
-// The smaller model's parameter files: its exact header, name and texts, its 13 lines without the clock
-// change, and a larger-model file refused.
+// The smaller model's parameter files and tables: its exact header, name and texts, its 13 lines without
+// the clock change, a larger-model file refused, and both tables one row shorter.
 #include "configurator/Fichier_Parametres.h"
 #include "configurator/Modele.h"
+#include "configurator/windows/frmParametres.h"
+#include "configurator/windows/frmPrint.h"
+#include "platform/twips.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -66,6 +70,43 @@ TEST(TuvikParameterFile, ALargerModelFileIsRefused)
         f.close();
         EXPECT_EQ(FP::Verifier(f.fileName()), FP::Verification::Refuse) << nom.toStdString();
     }
+}
+
+bool Regle(const QImage &image, int x, int y)
+{
+    return image.pixelColor(platform::Px(x), platform::Px(y)) == QColor(Qt::black);
+}
+
+TEST(TuvikParameterTables, WindowLayoutWithoutTheClockChangeRow)
+{
+    configurator::frmParametres f;
+    EXPECT_EQ(f.size(), QSize(platform::Px(7065), platform::Px(5970)));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Paramètres de l'Tuvik"));
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("Nom de l'Tuvik :"));
+    EXPECT_EQ(f.Label10, nullptr);
+    EXPECT_EQ(f.Label_Heure_Auto, nullptr);
+    EXPECT_EQ(f.Label11->geometry(), platform::TwipsRect(150, 4920, 3285, 255));
+    EXPECT_EQ(f.Label_Capteur->geometry(), platform::TwipsRect(3600, 4920, 3285, 255));
+    EXPECT_EQ(f.Cmd_Print->geometry(), platform::TwipsRect(5550, 5370, 615, 525));
+    EXPECT_EQ(f.Cmd_Exit->geometry(), platform::TwipsRect(6360, 5370, 615, 525));
+    const QImage image = f.grab().toImage();
+    EXPECT_TRUE(Regle(image, 1000, 4815));
+    EXPECT_TRUE(Regle(image, 1000, 5270)); // bottom edge
+    EXPECT_TRUE(Regle(image, 3525, 5200));
+    EXPECT_FALSE(Regle(image, 3525, 5500)); // the column line ends with the frame
+}
+
+TEST(TuvikParameterTables, SheetLayoutWithoutTheClockChangeRow)
+{
+    configurator::frmPrint p;
+    EXPECT_EQ(p.size(), QSize(platform::Px(7065), platform::Px(5490)));
+    EXPECT_EQ(p.Label_Heure_Auto, nullptr);
+    EXPECT_EQ(p.Label_Capteur->geometry(), platform::TwipsRect(3600, 5010, 3285, 255));
+    const QImage image = p.grab().toImage();
+    EXPECT_TRUE(Regle(image, 1000, 4900));
+    EXPECT_TRUE(Regle(image, 1000, 5360)); // bottom edge
+    EXPECT_TRUE(Regle(image, 90, 5300));
+    EXPECT_FALSE(Regle(image, 90, 5450));
 }
 
 } // namespace
