@@ -83,8 +83,11 @@ void Executer(const std::vector<Action> &actions)
     for (const Action &a : actions) {
         switch (a.genre) {
         case Genre::Ligne:
-            if (frmConfig *f = Config::Instance())
+            if (frmConfig *f = Config::Instance()) {
                 f->List_Reponses->AddItem(a.texte);
+                // The newest answer stays in sight.
+                f->List_Reponses->scrollToBottom();
+            }
             break;
         case Genre::Message: platform::MsgBox(a.texte, platform::MsgButtons::Ok, a.icone, a.titre); break;
         case Genre::Envoi: Envoi_Commande(a.code, a.valeur); break;

@@ -16,6 +16,13 @@ DigitCombo::DigitCombo(QWidget *parent) : QComboBox(parent)
     connect(this, &QComboBox::editTextChanged, this, &DigitCombo::Texte_Change);
 }
 
+void DigitCombo::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    if (lineEdit())
+        lineEdit()->selectAll();
+}
+
 void DigitCombo::Fixer(const QString &chiffre)
 {
     const QSignalBlocker bloque(this);

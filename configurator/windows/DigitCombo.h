@@ -22,6 +22,10 @@ signals:
     // The text changed and was accepted or taken back: the window moves the focus on.
     void Change();
 
+protected:
+    // Arriving in a digit selects it, so that a typed digit replaces it.
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
     void Texte_Change(const QString &texte);
     bool m_retour = false;

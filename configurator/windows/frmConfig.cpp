@@ -70,6 +70,16 @@ QSlider *Glissiere(QWidget *parent, const QString &nom, int min, int max, int gr
     return s;
 }
 
+// The -/+ steps of a slider: as small as their one character.
+QToolButton *Pas(QWidget *parent, const QString &texte, const QString &nom, int l, int t)
+{
+    auto *b = new QToolButton(parent);
+    b->setText(texte);
+    b->setAccessibleName(nom);
+    platform::PlaceTwips(b, l, t, 450, 330);
+    return b;
+}
+
 QPushButton *Bouton(QWidget *parent, const QString &texte, int l, int t, int w, int h = 375)
 {
     auto *b = new QPushButton(texte, parent);
@@ -143,14 +153,14 @@ void frmConfig::Construire_Reglages()
                                        QStringLiteral("0 dB"), QStringLiteral("+15 dB"),
                                        QStringLiteral("+32 dB")};
     for (int i = 0; i < 5; ++i)
-        Labels_Offset[static_cast<size_t>(i)] = Texte(this, echelle_offset[i], kGauche + i * 1000, 800, 900,
-                                                      i == 4 ? Qt::AlignRight : Qt::AlignLeft);
-    Cmd_Offset_Moins = Bouton(this, QStringLiteral("-"), kGauche, 1110, 450, 330);
+        Labels_Offset[static_cast<size_t>(i)] =
+            Texte(this, echelle_offset[i], kGauche + i * (kColonne - 900) / 4, 800, 900,
+                  i == 4 ? Qt::AlignRight : Qt::AlignLeft);
+    Cmd_Offset_Moins = Pas(this, QStringLiteral("-"), QStringLiteral("Offset -"), kGauche, 1110);
     Label_Offset =
         Texte(this, Fonctions_Reglages::Texte_Offset(0), kGauche + 600, 1150, 3480, Qt::AlignHCenter);
-    Cmd_Offset_Plus = Bouton(this, QStringLiteral("+"), kGauche + kColonne - 450, 1110, 450, 330);
-    Cmd_Offset_Moins->setAccessibleName(QStringLiteral("Offset -"));
-    Cmd_Offset_Plus->setAccessibleName(QStringLiteral("Offset +"));
+    Cmd_Offset_Plus =
+        Pas(this, QStringLiteral("+"), QStringLiteral("Offset +"), kGauche + kColonne - 450, 1110);
     Ligne(this, kGauche, 1560, kColonne);
 
     // Alarm level.
@@ -164,12 +174,11 @@ void frmConfig::Construire_Reglages()
         *echelle_alarme[i] = Texte(this, textes_alarme[i], kGauche + i * 1300, 2360, 900,
                                    i == 3 ? Qt::AlignRight : Qt::AlignLeft);
     Label9->move(Slider_Alarme->geometry().right() - Label9->width() + 1, Label9->y());
-    Cmd_Alarme_Moins = Bouton(this, QStringLiteral("-"), kGauche, 2670, 450, 330);
+    Cmd_Alarme_Moins = Pas(this, QStringLiteral("-"), QStringLiteral("Niveau d'Alarme -"), kGauche, 2670);
     Label_Alarme =
         Texte(this, Fonctions_Reglages::Texte_Alarme(105), kGauche + 600, 2710, 3480, Qt::AlignHCenter);
-    Cmd_Alarme_Plus = Bouton(this, QStringLiteral("+"), kGauche + kColonne - 450, 2670, 450, 330);
-    Cmd_Alarme_Moins->setAccessibleName(QStringLiteral("Niveau d'Alarme -"));
-    Cmd_Alarme_Plus->setAccessibleName(QStringLiteral("Niveau d'Alarme +"));
+    Cmd_Alarme_Plus =
+        Pas(this, QStringLiteral("+"), QStringLiteral("Niveau d'Alarme +"), kGauche + kColonne - 450, 2670);
     Ligne(this, kGauche, 3120, kColonne);
 
     // Brightness.
@@ -191,12 +200,11 @@ void frmConfig::Construire_Reglages()
     platform::PlaceTwips(Slider_Lumens, kGauche + 600, 4860, kColonne - 1200, 360);
     Label_Lumens_Maxi =
         Texte(this, QStringLiteral("Maxi"), kGauche + kColonne - 500, 4900, 500, Qt::AlignRight);
-    Cmd_Lumens_Moins = Bouton(this, QStringLiteral("-"), kGauche, 5280, 450, 330);
+    Cmd_Lumens_Moins = Pas(this, QStringLiteral("-"), QStringLiteral("Luminosité -"), kGauche, 5280);
     Label_Luminosite_Value =
         Texte(this, Fonctions_Reglages::Texte_Luminosite(1), kGauche + 600, 5320, 3480, Qt::AlignHCenter);
-    Cmd_Lumens_Plus = Bouton(this, QStringLiteral("+"), kGauche + kColonne - 450, 5280, 450, 330);
-    Cmd_Lumens_Moins->setAccessibleName(QStringLiteral("Luminosité -"));
-    Cmd_Lumens_Plus->setAccessibleName(QStringLiteral("Luminosité +"));
+    Cmd_Lumens_Plus =
+        Pas(this, QStringLiteral("+"), QStringLiteral("Luminosité +"), kGauche + kColonne - 450, 5280);
     Ligne(this, kGauche, 5760, kColonne);
 
     // Sensor link.
@@ -302,8 +310,8 @@ void frmConfig::Connecter()
     connect(Slider_Offset, &QSlider::valueChanged, this, &frmConfig::Slider_Offset_Change);
     connect(Slider_Alarme, &QSlider::valueChanged, this, &frmConfig::Slider_Alarme_Change);
     connect(Slider_Lumens, &QSlider::valueChanged, this, &frmConfig::Slider_Lumens_Change);
-    auto pas = [this](QPushButton *b, QSlider *s, int d) {
-        connect(b, &QPushButton::clicked, this, [s, d] { s->setValue(s->value() + d); });
+    auto pas = [this](QToolButton *b, QSlider *s, int d) {
+        connect(b, &QToolButton::clicked, this, [s, d] { s->setValue(s->value() + d); });
     };
     pas(Cmd_Offset_Moins, Slider_Offset, -1);
     pas(Cmd_Offset_Plus, Slider_Offset, 1);

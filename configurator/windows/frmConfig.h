@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 #include <array>
 #include <utility>
 #include <vector>
@@ -32,13 +33,13 @@ public:
     // Offset.
     QLabel *Label_Titre_Offset;
     QSlider *Slider_Offset;
-    QPushButton *Cmd_Offset_Moins, *Cmd_Offset_Plus;
+    QToolButton *Cmd_Offset_Moins, *Cmd_Offset_Plus;
     QLabel *Label_Offset;
     std::array<QLabel *, 5> Labels_Offset{}; // "-32 dB" .. "+32 dB"
     // Alarm level.
     QLabel *Label_Titre_Alarme;
     QSlider *Slider_Alarme;
-    QPushButton *Cmd_Alarme_Moins, *Cmd_Alarme_Plus;
+    QToolButton *Cmd_Alarme_Moins, *Cmd_Alarme_Plus;
     QLabel *Label_Alarme;
     QLabel *Label6, *Label7, *Label8, *Label9;
     // Display areas.
@@ -51,7 +52,7 @@ public:
     QRadioButton *Option_Lumens_Int, *Option_Lumens_Ext;
     QLabel *Label_Lumens_Value, *Label_Lumens_Mini, *Label_Lumens_Maxi;
     QSlider *Slider_Lumens;
-    QPushButton *Cmd_Lumens_Moins, *Cmd_Lumens_Plus;
+    QToolButton *Cmd_Lumens_Moins, *Cmd_Lumens_Plus;
     QLabel *Label_Luminosite_Value;
     // Sensor link.
     QLabel *Label_Titre_Capteur;

@@ -3,19 +3,16 @@
 #include "configurator/Declaration.h"
 #include "configurator/Fonctions.h"
 #include "configurator/Modele.h"
+#include "configurator/windows/frmAbout.h"
 #include "configurator/windows/frmChange_Password.h"
 #include "configurator/windows/frmConfig.h"
 #include "configurator/windows/frmPassword.h"
+#include "configurator/windows/frmPort.h"
+#include "configurator/windows/frmStart.h"
 #include "platform/form.h"
 #include "platform/ticks.h"
 
-// TEMPORARY until the port, splash, about and parameter-file windows land.
-#if __has_include("configurator/windows/frmPort.h")
-#include "configurator/windows/frmAbout.h"
-#include "configurator/windows/frmPort.h"
-#include "configurator/windows/frmStart.h"
-#define FENETRES_ACCUEIL 1
-#endif
+// TEMPORARY until the parameter-file windows land.
 #if __has_include("configurator/Fonctions_Sauvegarde.h")
 #include "configurator/Fonctions_Sauvegarde.h"
 #define FICHIERS_PARAMETRES 1
@@ -71,10 +68,8 @@ frmMain::frmMain()
     mnuChange_Password = bar->addAction(Modele().Menu_Change_Password);
     mnuChange_Password->setVisible(false);
 
-#ifdef FENETRES_ACCUEIL
     connect(mnuSelection_Port, &QAction::triggered, this, [] { Port::Show(); });
     connect(mnuAbout, &QAction::triggered, this, [] { About::Show(); });
-#endif
     connect(mnuConfig_Tuvik, &QAction::triggered, this, [] { Password::Show(); });
 #ifdef FICHIERS_PARAMETRES
     connect(mnuOpen, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Ouverture_Parametres(); });
@@ -127,12 +122,10 @@ void frmMain::MDIForm_Load()
     mnuVisualiser->setEnabled(false);
     show();
 
-#ifdef FENETRES_ACCUEIL
     Start::Load();
     Start::Unload();
     if (!platform::ProgramClosing())
         Port::Show();
-#endif
 
     while (Fonctions::Passe_Reception()) {
     }
@@ -150,10 +143,8 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     MDIForm_QueryUnload();
     Fonctions::Fermer_Fenetres();
-#ifdef FENETRES_ACCUEIL
     About::Unload();
     Start::Unload();
-#endif
     Zone->closeAllSubWindows();
     Timer_Answer.stop();
     Timer_Wait.stop();

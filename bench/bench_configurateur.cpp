@@ -1,0 +1,108 @@
+// The configuration program against a panel paced at the line rate: from the access code's "Ok" to the
+// settings window filled by the read-back, and the processor time of the receive loop while it waits.
+#include "configurator/Code_Acces.h"
+#include "configurator/Declaration.h"
+#include "configurator/Fonctions.h"
+#include "configurator/windows/frmConfig.h"
+#include "configurator/windows/frmMain.h"
+#include "configurator/windows/frmPassword.h"
+#include "panel_simulator.h"
+#include "platform/form.h"
+#include "platform/message_box.h"
+#include "platform/ticks.h"
+
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+#include <ctime>
+
+namespace {
+
+namespace Declaration = configurator::Declaration;
+namespace Fonctions = configurator::Fonctions;
+
+double processCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+// A Pelmar on COM 9 holding the code 0000, the main window, and a port chosen.
+struct Banc
+{
+    panelsim::PanelSimulator sim;
+    configurator::frmMain principale;
+    Banc()
+    {
+        Declaration::Reinitialiser();
+        platform::SetMessageAnswerer([](const platform::ShownMessage &) { return platform::MsgResult::Ok; });
+        sim.setModel(panelsim::Model::Pelmar);
+        const auto &k = configurator::Decalages_Code;
+        auto s = sim.settings();
+        s.codeMasque = panelsim::maskedCode({0, 0, 0, 0}, {k[0], k[1], k[2], k[3]});
+        sim.setSettings(s);
+        sim.setPaced(true);
+        qputenv("PANEL_COM9", QByteArray::fromStdString(sim.path()));
+        principale.show();
+        Declaration::D().Port_COM = 9;
+        Declaration::D().Reponse_Absente_Signalee = true;
+        Declaration::D().Mode_Utilisateur = Declaration::Utilisateur;
+    }
+    ~Banc()
+    {
+        principale.close();
+        Fonctions::Fermeture_Port();
+        platform::SetProgramClosing(false);
+        platform::SetMessageAnswerer(nullptr);
+    }
+    void Tourner(const std::function<bool()> &fini)
+    {
+        QElapsedTimer montre;
+        montre.start();
+        while (!fini() && montre.elapsed() < 10000 && Fonctions::Passe_Reception()) {
+        }
+    }
+};
+
+void BM_CodeToSettingsFilled(benchmark::State &state)
+{
+    state.SetLabel("from Ok to the read-back decoded; waits of the program: 200 + 200 + 200 ms");
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        Banc banc;
+        const double c0 = processCpuMs();
+        QElapsedTimer montre;
+        montre.start();
+        auto &fenetre = configurator::Password::Show();
+        fenetre.Cmd_Ok_Click();
+        banc.Tourner([] { return configurator::Config::Instance() && Declaration::D().Envoi_Autorise; });
+        wall += static_cast<double>(montre.elapsed());
+        cpu += processCpuMs() - c0;
+        if (!configurator::Config::Instance())
+            state.SkipWithError("the settings window did not fill");
+    }
+    state.counters["wall_ms"] = wall / static_cast<double>(state.iterations());
+    state.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
+}
+BENCHMARK(BM_CodeToSettingsFilled)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ReceiveLoopWaiting5s(benchmark::State &state)
+{
+    state.SetLabel("settings window open, panel silent: the loop waits for answers");
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        Banc banc;
+        configurator::Password::Show().Cmd_Ok_Click();
+        banc.Tourner([] { return configurator::Config::Instance() && Declaration::D().Envoi_Autorise; });
+        const double c0 = processCpuMs();
+        QElapsedTimer montre;
+        montre.start();
+        banc.Tourner([&montre] { return montre.elapsed() >= 5000; });
+        wall += static_cast<double>(montre.elapsed());
+        cpu += processCpuMs() - c0;
+    }
+    state.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
+}
+BENCHMARK(BM_ReceiveLoopWaiting5s)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
