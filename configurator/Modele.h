@@ -83,6 +83,20 @@ struct Description_Modele
     // Clock, date and automatic clock change (tags 0x38, 0x50..0x55): null for a model without a clock.
     const Conversions_BCD *BCD = nullptr;
     bool Horloge() const { return BCD != nullptr; }
+
+    // Parameter files and sheets.
+    QString Entete_Fichier;              // the file's first line
+    QString Extension_Fichier;           // without its dot
+    QString Filtre_Fichier;              // "Description (*.ext)|*.ext"
+    QString Prefixe_Nom_Fichier;         // start of the name proposed by the save dialog
+    QString Message_Nom_Vide;            // the save dialog returned no name
+    QString Titre_Sauvegarde_Impossible; // title of the boxes of a save that cannot be done
+    QString Message_Fichier_Refuse;      // the chosen file fails the check
+    QString Entete_Parametres;           // heading of both tables: "<model> - " and the name
+    QString Entete_Parametres_40dB;
+    QString Titre_Parametres; // caption of the parameters window, before the name
+    QString Titre_Ligne_Nom;  // caption of the name row
+    QString Capteur_Ferrin_Fichier, Capteur_Ostra_Fichier; // sensor-link row of a file's view
 };
 
 // The description of the model this program is built for.

@@ -108,6 +108,19 @@ Description_Modele Decrire()
 
     m.Listes_Completes = &Listes_Completes_Pelmar;
     m.BCD = &Horloge_Pelmar;
+    m.Entete_Fichier = QStringLiteral("Paramètres d'un Pelmar - Version 2.X");
+    m.Extension_Fichier = QStringLiteral("pelcfg");
+    m.Filtre_Fichier = QStringLiteral("Paramètres Pelmar (*.pelcfg)|*.pelcfg");
+    m.Prefixe_Nom_Fichier = QStringLiteral("Paramètres Pelmar - ");
+    m.Message_Nom_Vide = QStringLiteral("Veuillez Entrer un Nom de Sauvegarde SVP !!!");
+    m.Titre_Sauvegarde_Impossible = QStringLiteral("Impossible de Sauver Les Paramètres !!!");
+    m.Message_Fichier_Refuse = QStringLiteral("Ce fichier n'est pas un fichier de Paramètres d'Pelmar !!!");
+    m.Entete_Parametres = QStringLiteral("Pelmar - ");
+    m.Entete_Parametres_40dB = QStringLiteral("Pelmar - 40dB - ");
+    m.Titre_Parametres = QStringLiteral("Paramètres de l'Pelmar - ");
+    m.Titre_Ligne_Nom = QStringLiteral("Nom de l'Pelmar :");
+    m.Capteur_Ferrin_Fichier = QStringLiteral("Liaison Avec un Ferrin");
+    m.Capteur_Ostra_Fichier = QStringLiteral("Liaison Avec un Ostra");
     return m;
 }
 

@@ -105,6 +105,19 @@ Description_Modele Decrire()
 
     m.Listes_Completes = &Listes_Completes_Tuvik;
     m.BCD = nullptr;
+    m.Entete_Fichier = QStringLiteral("Paramètres d'un Tuvik - Version 2.X");
+    m.Extension_Fichier = QStringLiteral("tuvcfg");
+    m.Filtre_Fichier = QStringLiteral("Paramètres Tuvik (*.tuvcfg)|*.tuvcfg");
+    m.Prefixe_Nom_Fichier = QStringLiteral("Paramètres Tuvik - ");
+    m.Message_Nom_Vide = QStringLiteral("Veuillez entrer un nom de sauvegarde SVP !!!");
+    m.Titre_Sauvegarde_Impossible = QStringLiteral("Impossible de sauver les paramètres !!!");
+    m.Message_Fichier_Refuse = QStringLiteral("Ce fichier n'est pas un fichier de paramètres d'Tuvik !!!");
+    m.Entete_Parametres = QStringLiteral("Tuvik - ");
+    m.Entete_Parametres_40dB = QStringLiteral("Tuvik - 40dB - ");
+    m.Titre_Parametres = QStringLiteral("Paramètres de l'Tuvik - ");
+    m.Titre_Ligne_Nom = QStringLiteral("Nom de l'Tuvik :");
+    m.Capteur_Ferrin_Fichier = QStringLiteral("Liaison avec un Ferrin");
+    m.Capteur_Ostra_Fichier = QStringLiteral("Liaison avec un Ostra");
     return m;
 }
 

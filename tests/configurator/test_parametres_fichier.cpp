@@ -1,0 +1,208 @@
+// The parameter file of either program as plain functions: bytes written, round trip through the check and
+// the reader, the reader's edge cases and short files, and the texts of both parameter tables.
+#include "configurator/Declaration.h"
+#include "configurator/Fichier_Parametres.h"
+#include "configurator/Modele.h"
+#include "parametres_test.h"
+#include "relecture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace FP = configurator::Fichier_Parametres;
+using configtest::Octets;
+using configtest::Reglages;
+using configurator::Controles_Config;
+using configurator::Modele;
+using Verification = FP::Verification;
+
+int Nombre_Lignes()
+{
+    return Modele().Horloge() ? 14 : 13;
+}
+
+class ParameterFile : public ::testing::Test
+{
+protected:
+    void SetUp() override { configurator::Declaration::Reinitialiser(); }
+    QString Ecrire(const QString &nom, const QByteArray &octets)
+    {
+        QFile f(dossier.filePath(nom));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+        return f.fileName();
+    }
+    QTemporaryDir dossier;
+};
+
+TEST_F(ParameterFile, RoundTripOfLatin1LinesWithCrLf)
+{
+    const QStringList lignes = FP::Lignes(Reglages(), {0, 2, 4}, false);
+    ASSERT_EQ(lignes.size(), Nombre_Lignes());
+    EXPECT_EQ(lignes.mid(1, 11), (QStringList{"-5", "85", "2 4", " Salle des fêtes+-*/", "12345678", "2", "4",
+                                              "0", "1", "1", "9"}));
+    EXPECT_EQ(lignes.last(), QStringLiteral("2"));
+    const QByteArray octets = FP::Contenu(lignes);
+    EXPECT_EQ(octets.count("\r\n"), Nombre_Lignes());
+    EXPECT_EQ(octets.count('\n'), Nombre_Lignes());
+    EXPECT_TRUE(octets.startsWith("Param\xe8tres d'un ")); // one byte for "è", one for "ê"
+    EXPECT_TRUE(octets.contains(" Salle des f\xeates+-*/\r\n"));
+
+    const QString chemin = Ecrire(QStringLiteral("s.") + Modele().Extension_Fichier, octets);
+    ASSERT_EQ(FP::Verifier(chemin), Verification::Accepte);
+    const FP::Parametres_Lus p = FP::Lire_Fichier(chemin);
+    EXPECT_TRUE(p.Complet);
+    EXPECT_EQ(p.Lignes, Nombre_Lignes());
+    EXPECT_EQ(
+        (QStringList{p.Offset, p.Alarme, p.Numero_Serie, p.Aff_Centre, p.Aff_Bas_Gauche, p.Aff_Bas_Droite,
+                     p.Mode_Lumens, p.Type_Lumens, p.Valeur_Lumens, p.Heure_Auto, p.Capteur}),
+        (QStringList{"-5", "85", "12345678", "2", "4", "0", "1", "1", "9",
+                     Modele().Horloge() ? QStringLiteral("0") : QString(), "2"}));
+    EXPECT_EQ(p.Nom, QStringLiteral(" Salle des fêtes"));
+    EXPECT_EQ(p.Version_Majeure, 2);
+    EXPECT_EQ(p.Version_Mineure, 4);
+    EXPECT_EQ(p.Modele_40dB, false);
+}
+
+TEST_F(ParameterFile, NameSignAnd40dBEdgeCases)
+{
+    Controles_Config c = Reglages();
+    c.Text_Name.clear();
+    EXPECT_EQ(FP::Lignes(c, {0, 2, 4}, false)[4], QStringLiteral(" +-*/"));
+    EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" "));
+    c.Text_Name = QStringLiteral("AB+-*/CD"); // the name ends at the first marker
+    EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" AB"));
+
+    for (const auto &[offset, ligne, texte] :
+         {std::tuple(0, "0", "00 dB"), std::tuple(7, "7", "+07 dB"), std::tuple(-7, "-7", "-07 dB"),
+          std::tuple(25, "25", "25 dB"), std::tuple(-25, "-25", "-25 dB"),
+          std::tuple(-10, "-10", "-10 dB")}) {
+        c.Slider_Offset.Fixer(offset);
+        EXPECT_EQ(FP::Lignes(c, {0, 2, 4}, false)[1], QString::fromLatin1(ligne));
+        EXPECT_EQ(FP::Textes_Fichier(FP::Lire(Octets(c))).Offset, QString::fromUtf8(texte));
+    }
+
+    EXPECT_EQ(FP::Lignes(c, {0, 2, 3}, true)[3], QStringLiteral("130 3"));
+    FP::Parametres_Lus p = FP::Lire(Octets(c, {0, 2, 3}, true));
+    EXPECT_EQ(p.Modele_40dB, true);
+    EXPECT_EQ(FP::Textes_Fichier(p).FirmWare, QStringLiteral("Version 2.3"));
+    EXPECT_EQ(FP::Textes_Fichier(p).Entete, Modele().Entete_Parametres_40dB + QStringLiteral(" AB"));
+    p = FP::Lire(Octets(c, {0, 128, 1}, false)); // 128 itself is no variant
+    EXPECT_EQ(p.Modele_40dB, false);
+    EXPECT_EQ(p.Version_Majeure, 128);
+}
+
+TEST_F(ParameterFile, CheckOfExtensionAndHeader)
+{
+    const QByteArray bon = Octets(Reglages());
+    const QString ext = Modele().Extension_Fichier;
+    QByteArray casse = bon;
+    casse.replace(0, 10, QByteArray("PARAM\xc8TRES", 10));
+    const std::vector<std::tuple<QString, QByteArray, Verification>> cas{
+        {QStringLiteral("bon.") + ext, bon, Verification::Accepte},
+        {QStringLiteral("sanspoint") + ext, bon, Verification::Accepte}, // judged by its header
+        {QStringLiteral("maj.") + ext.toUpper(), bon, Verification::Refuse},
+        {QStringLiteral("casse.") + ext, casse, Verification::Refuse},
+        {QStringLiteral("utf8.") + ext, Modele().Entete_Fichier.toUtf8() + "\r\n", Verification::Refuse},
+        {QStringLiteral("court.") + ext, bon.left(10), Verification::Illisible},
+    };
+    for (const auto &[nom, octets, attendu] : cas)
+        EXPECT_EQ(FP::Verifier(Ecrire(nom, octets)), attendu) << nom.toStdString();
+    EXPECT_EQ(FP::Verifier(dossier.filePath(QStringLiteral("absent.") + ext)), Verification::Illisible);
+    EXPECT_FALSE(FP::Extension_Valide(QStringLiteral("a.") + ext + QStringLiteral(".bak")));
+}
+
+TEST_F(ParameterFile, ShortAndMalformedFilesStopTheReaderAtTheirEnd)
+{
+    const QByteArray entier = Octets(Reglages());
+    int precedent = 0;
+    // The last LF is never read: the CR before it ends the last field.
+    for (qsizetype n = 0; n < entier.size() - 1; ++n) {
+        const FP::Parametres_Lus p = FP::Lire(QByteArray(entier.constData(), n));
+        EXPECT_FALSE(p.Complet) << n;
+        EXPECT_GE(p.Lignes, precedent) << n;
+        precedent = p.Lignes;
+    }
+    EXPECT_TRUE(FP::Lire(entier.chopped(1)).Complet);
+
+    // Cut inside the name: what came before stands, the rest stays empty.
+    const FP::Textes_Tableau t = FP::Textes_Fichier(FP::Lire(entier.left(entier.indexOf("des"))));
+    EXPECT_EQ(t.Alarme, QStringLiteral("85 dB"));
+    EXPECT_EQ(t.FirmWare, QStringLiteral("Version 2.4"));
+    EXPECT_TRUE(t.Name.isEmpty() && t.Entete.isEmpty() && t.Titre_Fenetre.isEmpty() && t.Capteur.isEmpty());
+
+    // No marker, digit runs of any length, empty lines: the reader ends with the bytes.
+    QByteArray sans = entier;
+    sans.replace("+-*/", "====");
+    EXPECT_EQ(FP::Lire(sans).Lignes, 4);
+    const QByteArray entete = Modele().Entete_Fichier.toLatin1() + "\r\n";
+    const FP::Parametres_Lus p = FP::Lire(entete + "99999999999999999999999\r\n\r\n999999999999 1\r\n");
+    EXPECT_EQ(FP::Textes_Fichier(p).Offset, QStringLiteral("99999999999999999999999 dB"));
+    EXPECT_TRUE(FP::Textes_Fichier(p).Alarme.isEmpty());
+    EXPECT_EQ(p.Modele_40dB, true);
+    EXPECT_EQ(FP::Lire(entete + QByteArray(500, '\n')).Lignes, 4);
+}
+
+TEST_F(ParameterFile, UnchosenListsAndOptionsAreEmptyLinesThatKeepTheReaderInStep)
+{
+    Controles_Config c = Reglages();
+    c.Combo_Aff_Centre.Choix.clear();
+    c.Option_Lumens_Manuel = c.Option_Lumens_Ext = false;
+    const FP::Parametres_Lus p = FP::Lire(Octets(c));
+    EXPECT_TRUE(p.Complet);
+    EXPECT_EQ(p.Capteur, QStringLiteral("2"));
+    const FP::Textes_Tableau t = FP::Textes_Fichier(p);
+    EXPECT_TRUE(t.Aff_Centre.isEmpty() && t.Lumens.isEmpty() && t.Value_Lumens.isEmpty());
+    EXPECT_EQ(t.Aff_Bas_Gauche, QStringLiteral("Afficheur Désactivé"));
+}
+
+TEST_F(ParameterFile, TextsOfAFileView)
+{
+    FP::Textes_Tableau t = FP::Textes_Fichier(FP::Lire(Octets(Reglages())));
+    EXPECT_EQ(t.Titre_Fenetre, Modele().Titre_Parametres + QStringLiteral(" Salle des fêtes"));
+    EXPECT_EQ(t.Lumens, QStringLiteral("Luminosité Manuelle"));
+    EXPECT_EQ(t.Type_Lumens, QStringLiteral("Valeur de  Luminosité :"));
+    EXPECT_EQ(t.Value_Lumens, QStringLiteral("9 / 15")); // the type line passed over
+    EXPECT_EQ(t.Heure_Auto, Modele().Horloge() ? QStringLiteral("Désactivé") : QString());
+    Controles_Config c = Reglages();
+    c.Option_Lumens_Auto = true, c.Option_Lumens_Manuel = false;
+    c.Option_Alim_Fantom = true;
+    t = FP::Textes_Fichier(FP::Lire(Octets(c)));
+    EXPECT_EQ(t.Type_Lumens, QStringLiteral("Type de Luminosité :"));
+    EXPECT_EQ(t.Value_Lumens, QStringLiteral("Luminosité Extérieure")); // the manual value passed over
+    EXPECT_EQ(t.Capteur, Modele().Capteur_Ferrin_Fichier);
+
+    // Display areas by the minor version's list layout alone.
+    const auto aires = [](const char *version, const char *centre, const char *gauche) {
+        const FP::Textes_Tableau a =
+            FP::Textes_Fichier(FP::Lire(Modele().Entete_Fichier.toLatin1() + "\r\n0\r\n90\r\n" + version +
+                                        "\r\n +-*/\r\n1\r\n" + centre + "\r\n" + gauche + "\r\n"));
+        return a.Aff_Centre + QLatin1Char('|') + a.Aff_Bas_Gauche;
+    };
+    EXPECT_EQ(aires("2 2", "1", "3"), QStringLiteral("Niveau Leq 1 Minute|Afficheur Désactivé"));
+    EXPECT_EQ(aires("2 3", "1", "3"), QStringLiteral("Niveau Leq 5 Minutes|Niveau Leq 1 Seconde"));
+    EXPECT_EQ(aires("3 1", "3", "4"), QStringLiteral("|"));
+}
+
+TEST_F(ParameterFile, TextsOfThePrintedSheet)
+{
+    Controles_Config c = Reglages();
+    FP::Textes_Tableau t = FP::Textes_Feuille(c, {0, 2, 3}, true);
+    EXPECT_EQ(t.Entete, Modele().Entete_Parametres_40dB + QStringLiteral("Salle des fêtes"));
+    EXPECT_EQ(
+        (QStringList{t.FirmWare, t.Name, t.Alarme, t.Offset, t.Aff_Bas_Gauche, t.Type_Lumens, t.Capteur}),
+        (QStringList{"Version 2.3", "Salle des fêtes", " 85 dB", "-05 dB", "Désactiver l'Afficheur",
+                     "Valeur de la Luminosité :", "Liaison Avec un Ostra"}));
+    c.Slider_Offset.Fixer(12);
+    c.Combo_Aff_Centre.Choix.clear();
+    c.Option_Lumens_Auto = true; // both brightness options set: the rows stay empty
+    t = FP::Textes_Feuille(c, {0, 2, 4}, false);
+    EXPECT_EQ(t.Offset, QStringLiteral("+12 dB"));
+    EXPECT_EQ(t.Aff_Centre, QStringLiteral("Choisissez un Mode d'Affichage"));
+    EXPECT_TRUE(t.Lumens.isEmpty() && t.Type_Lumens.isEmpty() && t.Value_Lumens.isEmpty());
+}
+
+} // namespace
