@@ -2,6 +2,7 @@
 
 #include "configurator/Declaration.h"
 #include "configurator/Fonctions.h"
+#include "configurator/Fonctions_Sauvegarde.h"
 #include "configurator/Modele.h"
 #include "configurator/windows/frmAbout.h"
 #include "configurator/windows/frmChange_Password.h"
@@ -12,11 +13,6 @@
 #include "platform/form.h"
 #include "platform/ticks.h"
 
-// TEMPORARY until the parameter-file windows land.
-#if __has_include("configurator/Fonctions_Sauvegarde.h")
-#include "configurator/Fonctions_Sauvegarde.h"
-#define FICHIERS_PARAMETRES 1
-#endif
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -71,11 +67,9 @@ frmMain::frmMain()
     connect(mnuSelection_Port, &QAction::triggered, this, [] { Port::Show(); });
     connect(mnuAbout, &QAction::triggered, this, [] { About::Show(); });
     connect(mnuConfig_Tuvik, &QAction::triggered, this, [] { Password::Show(); });
-#ifdef FICHIERS_PARAMETRES
     connect(mnuOpen, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Ouverture_Parametres(); });
     connect(mnuSave_Param, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Sauvegarde_Parametres(); });
     connect(mnuPrint, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Impression_Parametres(); });
-#endif
     connect(mnuVisualiser, &QAction::triggered, this, [] {
         D().Mode_Visualisation = true;
         Config::Show();
