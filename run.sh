@@ -26,7 +26,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-fuzz_targets=(saved_file answers download_rows config_answers)
+fuzz_targets=(saved_file answers download_rows config_answers config_parameter_file)
 
 # Undefined behaviour stops the program with a stack; the sanitizer build runs with these.
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
