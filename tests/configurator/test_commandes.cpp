@@ -310,6 +310,7 @@ TEST_F(Commandes, FactorySettingsStayBusyUntilTheReportThenReadBackAgain)
     EXPECT_TRUE(D().Reinitialisation_En_Cours);
     EXPECT_EQ(Attendre_Trames(1), (Trames{{0x81, 0}}));
     EXPECT_TRUE(Occupee(true));
+    EXPECT_DOUBLE_EQ(f->Progression->Max(), 14.1);
     Tourner_Pendant(250);
     EXPECT_TRUE(Occupee(true));
 

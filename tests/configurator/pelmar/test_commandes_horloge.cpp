@@ -1,6 +1,7 @@
 // The larger model's clock commands against a simulated panel: date and time frames 250 ms apart under a
 // busy state started first, the time checks, and the automatic clock change, which opening never sends.
 #include "commandes.h"
+#include "configurator/Fonctions.h"
 #include "configurator/Fonctions_Reglages.h"
 
 #include <QTest>
@@ -106,6 +107,33 @@ TEST_F(Horloge_Fenetre, TimeGoesAsHoursThenMinutesOnEnter)
               (QStringList{QString(), QStringLiteral("  Modification de l'Heure Ok !!!"),
                            QStringLiteral("  Heure = 09:05")}));
     EXPECT_EQ(f->Text_Heure->text(), QStringLiteral("09:05"));
+}
+
+TEST_F(Horloge_Fenetre, EnterInTheDatePickerSendsTheDate)
+{
+    Ouvrir();
+    auto *f = Fenetre();
+    f->DTP_Date->setDate(QDate(2024, 3, 3));
+    QTest::keyClick(f->DTP_Date, Qt::Key_Return);
+    EXPECT_EQ(Attendre_Trames(4), (Trames{{0x55, 0}, {0x52, 0x03}, {0x53, 0x03}, {0x54, 0x24}}));
+    ASSERT_TRUE(Attendre_Reponse());
+    EXPECT_EQ(Lignes_Depuis(Lignes_Log() - 1), QStringList{QStringLiteral("  Date = Dimanche 3 Mars 2024")});
+}
+
+TEST_F(Horloge_Fenetre, ClockCommandsWithThePortClosedStartNoBusyState)
+{
+    Ouvrir();
+    auto *f = Fenetre();
+    configurator::Fonctions::Fermeture_Port();
+    QTest::mouseClick(f->Cmd_Envoi_Date, Qt::LeftButton);
+    EXPECT_TRUE(Occupee(false));
+    f->Text_Heure->setText(QStringLiteral("12:05"));
+    QTest::keyClick(f->Text_Heure, Qt::Key_Return);
+    EXPECT_TRUE(Occupee(false));
+    QTest::mouseClick(f->Check_Change_Automatique, Qt::LeftButton);
+    EXPECT_TRUE(Occupee(false));
+    EXPECT_TRUE(Recues_Apres(200).empty());
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(Horloge_Fenetre, BadTimesAreRefusedWithTheirMessage)
