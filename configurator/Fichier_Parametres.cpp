@@ -65,63 +65,41 @@ QString Choix(const std::optional<qint64> &v, std::initializer_list<QString> tex
 
 // ---- The reader ---------------------------------------------------------------------------------------
 
-// Thrown when the reader would go past the end of the file: the reading stops there.
-struct Fin_Fichier
+// The lines of a file: each ends with CR LF (a lone LF is taken too); the last may lack its line end.
+std::vector<QByteArray> Decouper(const QByteArray &octets)
 {
-};
+    std::vector<QByteArray> lignes;
+    qsizetype debut = 0;
+    while (debut < octets.size()) {
+        qsizetype fin = octets.indexOf('\n', debut);
+        if (fin < 0)
+            fin = octets.size();
+        QByteArray ligne = octets.mid(debut, fin - debut);
+        if (ligne.endsWith('\r'))
+            ligne.chop(1);
+        lignes.push_back(ligne);
+        debut = fin + 1;
+    }
+    return lignes;
+}
 
-class Lecteur
+bool Chiffres(const QByteArray &texte)
 {
-public:
-    explicit Lecteur(const QByteArray &octets) : m_octets(octets) {}
+    return !texte.isEmpty() &&
+           std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
-    char Suivant()
-    {
-        if (m_position >= m_octets.size())
-            throw Fin_Fichier{};
-        return m_octets[m_position++];
-    }
-    void Sauter(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            Suivant();
-    }
+// A number with an optional sign.
+bool Nombre_Signe(const QByteArray &texte)
+{
+    return Chiffres(texte.startsWith('+') || texte.startsWith('-') ? texte.mid(1) : texte);
+}
 
-    // One numeric field: its first character whatever it is, then a run of digits. The character that ends
-    // the run is consumed but not kept. An empty line (its CR taken as the first character) gives "".
-    QString Champ(bool signes)
-    {
-        const auto chiffre = [signes](char c) {
-            return (c >= '0' && c <= '9') || (signes && (c == '+' || c == '-'));
-        };
-        char c = Suivant();
-        QByteArray champ;
-        if (c != '\r')
-            champ += c;
-        while (chiffre(c)) {
-            c = Suivant();
-            if (chiffre(c))
-                champ += c;
-        }
-        return QString::fromLatin1(champ);
-    }
-
-    // The name line: characters up to the first end marker, which is consumed with it.
-    QString Nom()
-    {
-        QByteArray texte;
-        for (int i = 0; i < 4; ++i)
-            texte += Suivant();
-        while (!texte.endsWith("+-*/"))
-            texte += Suivant();
-        texte.chop(4);
-        return QString::fromLatin1(texte);
-    }
-
-private:
-    const QByteArray &m_octets;
-    qsizetype m_position = 0;
-};
+// A value the writer may leave unknown: digits, an empty line, or the "-1" of a list with no entry chosen.
+bool Valeur_Ou_Inconnue(const QByteArray &texte)
+{
+    return texte.isEmpty() || texte == "-1" || Chiffres(texte);
+}
 
 int Entier(qint64 v)
 {
@@ -129,46 +107,49 @@ int Entier(qint64 v)
         std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-void Lire_Champs(Lecteur &l, Parametres_Lus &p)
+// Reads the lines of a whole file; false at the first line that is not what its place asks for.
+bool Lire_Lignes(std::vector<QByteArray> lignes, Parametres_Lus &p)
 {
     const Description_Modele &m = Modele();
-    l.Sauter(static_cast<int>(m.Entete_Fichier.size()) + 2);
-    p.Lignes = 1;
+    const size_t attendues = m.Horloge() ? 14 : 13;
+    // Empty lines after the last value change nothing.
+    while (lignes.size() > attendues && lignes.back().isEmpty())
+        lignes.pop_back();
+    if (lignes.size() != attendues || lignes[0] != m.Entete_Fichier.toLatin1())
+        return false;
+    if (!Nombre_Signe(lignes[1]) || !Chiffres(lignes[2]))
+        return false;
+    p.Offset = QString::fromLatin1(lignes[1]);
+    p.Alarme = QString::fromLatin1(lignes[2]);
 
-    p.Offset = l.Champ(true);
-    p.Lignes = 2;
-    l.Sauter(1);
-    p.Alarme = l.Champ(false);
-    p.Lignes = 3;
-    l.Sauter(1);
+    const QList<QByteArray> version = lignes[3].split(' ');
+    if (version.size() != 2 || !Chiffres(version[0]) || !Chiffres(version[1]))
+        return false;
+    const qint64 majeure = Valeur(QString::fromLatin1(version[0])).value_or(0);
+    p.Modele_40dB = majeure > 128;
+    p.Version_Majeure = Entier(*p.Modele_40dB ? majeure - 128 : majeure);
+    p.Version_Mineure = Entier(Valeur(QString::fromLatin1(version[1])).value_or(0));
 
-    const std::optional<qint64> majeure = Valeur(l.Champ(false));
-    p.Modele_40dB = majeure && *majeure > 128;
-    if (majeure)
-        p.Version_Majeure = Entier(*p.Modele_40dB ? *majeure - 128 : *majeure);
-    const std::optional<qint64> mineure = Valeur(l.Champ(false));
-    if (mineure)
-        p.Version_Mineure = Entier(*mineure);
-    p.Lignes = 4;
-    l.Sauter(1);
+    // The name runs to the marker that ends its line, whatever it holds itself.
+    const QByteArray marqueur = Marqueur_Nom.toLatin1();
+    if (!lignes[4].endsWith(marqueur))
+        return false;
+    p.Nom = QString::fromLatin1(lignes[4].chopped(marqueur.size()));
+    p.Numero_Serie = QString::fromLatin1(lignes[5]);
 
-    p.Nom = l.Nom();
-    p.Lignes = 5;
-    l.Sauter(2);
-
-    p.Numero_Serie = l.Champ(false);
-    p.Lignes = 6;
     std::vector<QString *> suite{&p.Aff_Centre,  &p.Aff_Bas_Gauche, &p.Aff_Bas_Droite,
                                  &p.Mode_Lumens, &p.Type_Lumens,    &p.Valeur_Lumens};
     if (m.Horloge())
         suite.push_back(&p.Heure_Auto);
     suite.push_back(&p.Capteur);
-    for (QString *champ : suite) {
-        l.Sauter(1);
-        *champ = l.Champ(false);
-        ++p.Lignes;
+    for (size_t i = 0; i < suite.size(); ++i) {
+        const QByteArray &ligne = lignes[6 + i];
+        if (!Valeur_Ou_Inconnue(ligne))
+            return false;
+        // An unknown value shows as nothing.
+        *suite[i] = ligne == "-1" ? QString() : QString::fromLatin1(ligne);
     }
-    p.Complet = true;
+    return true;
 }
 
 } // namespace
@@ -218,8 +199,11 @@ QByteArray Contenu(const QStringList &lignes)
 QString Nom_Par_Defaut(const QString &nom, const QDate &date)
 {
     const Description_Modele &m = Modele();
-    return m.Prefixe_Nom_Fichier + nom + QStringLiteral(" - ") + date.toString(QStringLiteral("dd-MM-yyyy")) +
-           QLatin1Char('.') + m.Extension_Fichier;
+    // A "/" of the panel's name would make a folder of the name.
+    QString sans_dossier = nom;
+    sans_dossier.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return m.Prefixe_Nom_Fichier + sans_dossier + QStringLiteral(" - ") +
+           date.toString(QStringLiteral("dd-MM-yyyy")) + QLatin1Char('.') + m.Extension_Fichier;
 }
 
 // ---- Checking -----------------------------------------------------------------------------------------
@@ -253,12 +237,14 @@ Verification Verifier(const QString &chemin)
 Parametres_Lus Lire(const QByteArray &octets)
 {
     Parametres_Lus p;
-    Lecteur lecteur(octets);
-    try {
-        Lire_Champs(lecteur, p);
-    } catch (const Fin_Fichier &) {
-        // A short file: what was read so far stands.
+    const std::vector<QByteArray> lignes = Decouper(octets);
+    p.Lignes = static_cast<int>(lignes.size());
+    if (!Lire_Lignes(lignes, p)) {
+        Parametres_Lus rien;
+        rien.Lignes = p.Lignes;
+        return rien;
     }
+    p.Valide = true;
     return p;
 }
 
@@ -277,12 +263,13 @@ QString Texte_Offset_Fichier(const QString &champ)
     const std::optional<qint64> v = Valeur(champ);
     if (!v)
         return {};
+    // Formatted from the value, so that a sign in the file ("+5") is not written twice.
     if (*v < 0 && *v > -10)
         return QStringLiteral("-0") + QString::number(-*v) + Textes::dB;
     if (*v > 0 && *v < 10)
-        return QStringLiteral("+0") + champ + Textes::dB;
+        return QStringLiteral("+0") + QString::number(*v) + Textes::dB;
     if (*v != 0)
-        return champ + Textes::dB;
+        return QString::number(*v) + Textes::dB;
     return QStringLiteral("00") + Textes::dB;
 }
 
@@ -290,11 +277,12 @@ Textes_Tableau Textes_Fichier(const Parametres_Lus &p)
 {
     const Description_Modele &m = Modele();
     Textes_Tableau t;
-    if (p.Lignes >= 2)
-        t.Offset = Texte_Offset_Fichier(p.Offset);
-    if (p.Lignes >= 3 && Valeur(p.Alarme))
+    if (!p.Valide)
+        return t;
+    t.Offset = Texte_Offset_Fichier(p.Offset);
+    if (Valeur(p.Alarme))
         t.Alarme = p.Alarme + Textes::dB;
-    if (p.Lignes >= 4 && p.Version_Majeure && p.Version_Mineure)
+    if (p.Version_Majeure && p.Version_Mineure)
         t.FirmWare = Textes::Version + QString::number(*p.Version_Majeure) + QLatin1Char('.') +
                      QString::number(*p.Version_Mineure);
     if (p.Nom) {
@@ -302,42 +290,29 @@ Textes_Tableau Textes_Fichier(const Parametres_Lus &p)
         t.Entete = (p.Modele_40dB.value_or(false) ? m.Entete_Parametres_40dB : m.Entete_Parametres) + *p.Nom;
         t.Titre_Fenetre = m.Titre_Parametres + *p.Nom;
     }
-    if (p.Lignes >= 6)
-        t.Serial_Number = p.Numero_Serie;
+    t.Serial_Number = p.Numero_Serie;
 
     // The firmware's list layout: the lists hold the 5-minute level from minor version 3 on.
     const bool avec_leq5 = p.Version_Mineure.value_or(0) >= 3;
-    if (p.Lignes >= 7)
-        t.Aff_Centre = avec_leq5 ? Choix(Valeur(p.Aff_Centre),
-                                         {Textes::Leq10, Textes::Leq5, Textes::Leq1, Textes::Leq1s})
-                                 : Choix(Valeur(p.Aff_Centre), {Textes::Leq10, Textes::Leq1, Textes::Leq1s});
-    if (p.Lignes >= 8)
-        t.Aff_Bas_Gauche =
-            avec_leq5 ? Choix(Valeur(p.Aff_Bas_Gauche),
-                              {Textes::Leq10, Textes::Leq5, Textes::Leq1, Textes::Leq1s, Textes::Desactive})
-                      : Choix(Valeur(p.Aff_Bas_Gauche),
-                              {Textes::Leq10, Textes::Leq1, Textes::Leq1s, Textes::Desactive});
-    if (p.Lignes >= 9)
-        t.Aff_Bas_Droite = Choix(Valeur(p.Aff_Bas_Droite), {Textes::Crete, Textes::Desactive});
-    if (p.Lignes >= 10) {
-        t.Lumens = Choix(Valeur(p.Mode_Lumens), {Textes::Lumens_Auto, Textes::Lumens_Manuel});
-        t.Type_Lumens = Choix(Valeur(p.Mode_Lumens), {Textes::Type_Lumens, Textes::Valeur_Lumens_Fichier});
-    }
+    t.Aff_Centre =
+        avec_leq5 ? Choix(Valeur(p.Aff_Centre), {Textes::Leq10, Textes::Leq5, Textes::Leq1, Textes::Leq1s})
+                  : Choix(Valeur(p.Aff_Centre), {Textes::Leq10, Textes::Leq1, Textes::Leq1s});
+    t.Aff_Bas_Gauche = avec_leq5 ? Choix(Valeur(p.Aff_Bas_Gauche), {Textes::Leq10, Textes::Leq5, Textes::Leq1,
+                                                                    Textes::Leq1s, Textes::Desactive})
+                                 : Choix(Valeur(p.Aff_Bas_Gauche),
+                                         {Textes::Leq10, Textes::Leq1, Textes::Leq1s, Textes::Desactive});
+    t.Aff_Bas_Droite = Choix(Valeur(p.Aff_Bas_Droite), {Textes::Crete, Textes::Desactive});
+    t.Lumens = Choix(Valeur(p.Mode_Lumens), {Textes::Lumens_Auto, Textes::Lumens_Manuel});
+    t.Type_Lumens = Choix(Valeur(p.Mode_Lumens), {Textes::Type_Lumens, Textes::Valeur_Lumens_Fichier});
     // Row 10 shows the type in automatic mode, the value in manual mode.
-    if (p.Lignes >= 11 && t.Lumens == Textes::Lumens_Auto)
+    if (t.Lumens == Textes::Lumens_Auto)
         t.Value_Lumens = Choix(Valeur(p.Type_Lumens), {Textes::Interieure, Textes::Exterieure});
-    if (p.Lignes >= 12 && t.Lumens == Textes::Lumens_Manuel && Valeur(p.Valeur_Lumens))
+    if (t.Lumens == Textes::Lumens_Manuel && Valeur(p.Valeur_Lumens))
         t.Value_Lumens = p.Valeur_Lumens + Textes::Sur_15;
-    int derniere = 13;
-    if (m.Horloge()) {
-        if (p.Lignes >= 13)
-            t.Heure_Auto = Choix(Valeur(p.Heure_Auto), {Textes::Desactivee, Textes::Active});
-        derniere = 14;
-    }
-    if (p.Lignes >= derniere) {
-        const std::optional<qint64> v = Valeur(p.Capteur);
-        t.Capteur = v == 1 ? m.Capteur_Ferrin_Fichier : v == 2 ? m.Capteur_Ostra_Fichier : QString();
-    }
+    if (m.Horloge())
+        t.Heure_Auto = Choix(Valeur(p.Heure_Auto), {Textes::Desactivee, Textes::Active});
+    const std::optional<qint64> capteur = Valeur(p.Capteur);
+    t.Capteur = capteur == 1 ? m.Capteur_Ferrin_Fichier : capteur == 2 ? m.Capteur_Ostra_Fichier : QString();
     return t;
 }
 

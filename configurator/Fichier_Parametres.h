@@ -42,13 +42,12 @@ Verification Verifier(const QString &chemin);
 
 // ---- Reading --------------------------------------------------------------------------------------------
 
-// The fields of a file as its reader takes them. A field that the file ended before is left empty; `Lignes`
-// says how far the reading got.
+// The fields of a file, read line by line. A file that is cut, holds letters where a number belongs, lacks
+// the name's end marker or has another header is not valid, and then gives no field at all.
 struct Parametres_Lus
 {
-    int Lignes = 0; // lines read in full, the header counted; the last line when the file was whole
-    bool Complet = false;
-
+    int Lignes = 0; // lines the file holds
+    bool Valide = false;
     QString Offset, Alarme;
     std::optional<int> Version_Majeure; // 128 taken off for the 40 dB variant
     std::optional<int> Version_Mineure;
@@ -61,7 +60,7 @@ struct Parametres_Lus
     QString Capteur;
 };
 
-// Reads the bytes of a whole file; never reads past their end.
+// Reads the bytes of a whole file.
 Parametres_Lus Lire(const QByteArray &octets);
 // Reads a file of the disk; one that cannot be opened gives nothing read.
 Parametres_Lus Lire_Fichier(const QString &chemin);

@@ -11,6 +11,7 @@
 #include "platform/message_box.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace configurator::Fonctions_Sauvegarde {
@@ -20,6 +21,7 @@ namespace {
 const QString Titre_Ouverture_Impossible = QStringLiteral("Impossible d'ouvrir le fichier ...");
 const QString Ecriture_Impossible = QStringLiteral("Le fichier de paramètres n'a pas pu être écrit :\n%1\n\n"
                                                    "Les paramètres ne sont pas sauvegardés.");
+const QString Lecture_Impossible = QStringLiteral("Le fichier ne peut pas être lu :\n%1");
 
 void Message_Critique(const QString &texte, const QString &titre)
 {
@@ -51,13 +53,9 @@ void Sauvegarde_Parametres()
         platform::FileDialogMode::Save,
         Fichier_Parametres::Nom_Par_Defaut(Reglages_Affiches().Text_Name, QDate::currentDate()),
         m.Filtre_Fichier};
-    std::optional<QString> chemin = platform::ShowFileDialog(demande);
-    while (chemin && chemin->isEmpty()) {
-        Message_Critique(m.Message_Nom_Vide, m.Titre_Sauvegarde_Impossible);
-        demande.proposedName.clear();
-        chemin = platform::ShowFileDialog(demande);
-    }
-    if (!chemin)
+    // Cancel, or no name at all, ends the save without a word.
+    const std::optional<QString> chemin = platform::ShowFileDialog(demande);
+    if (!chemin || chemin->isEmpty())
         return;
 
     // The values as they stand once the name is given.
@@ -75,12 +73,22 @@ void Ouverture_Parametres()
         platform::ShowFileDialog({platform::FileDialogMode::Open, QString(), m.Filtre_Fichier});
     if (!chemin)
         return;
+    // A file that is not one of this program's, or is damaged, is refused whole: nothing changes.
     switch (Fichier_Parametres::Verifier(*chemin)) {
-    case Fichier_Parametres::Verification::Illisible: return;
+    case Fichier_Parametres::Verification::Illisible:
+        if (!QFileInfo(*chemin).isReadable()) {
+            Message_Critique(Lecture_Impossible.arg(*chemin), Titre_Ouverture_Impossible);
+            return;
+        }
+        [[fallthrough]]; // shorter than the header
     case Fichier_Parametres::Verification::Refuse:
         Message_Critique(m.Message_Fichier_Refuse, Titre_Ouverture_Impossible);
         return;
     case Fichier_Parametres::Verification::Accepte: break;
+    }
+    if (!Fichier_Parametres::Lire_Fichier(*chemin).Valide) {
+        Message_Critique(m.Message_Fichier_Refuse, Titre_Ouverture_Impossible);
+        return;
     }
     Declaration::D().Chaine_Temp = *chemin;
     Fonctions::Fermer_Fenetres();

@@ -89,7 +89,6 @@ struct Description_Modele
     QString Extension_Fichier;           // without its dot
     QString Filtre_Fichier;              // "Description (*.ext)|*.ext"
     QString Prefixe_Nom_Fichier;         // start of the name proposed by the save dialog
-    QString Message_Nom_Vide;            // the save dialog returned no name
     QString Titre_Sauvegarde_Impossible; // title of the boxes of a save that cannot be done
     QString Message_Fichier_Refuse;      // the chosen file fails the check
     QString Entete_Parametres;           // heading of both tables: "<model> - " and the name

@@ -112,7 +112,6 @@ Description_Modele Decrire()
     m.Extension_Fichier = QStringLiteral("pelcfg");
     m.Filtre_Fichier = QStringLiteral("Paramètres Pelmar (*.pelcfg)|*.pelcfg");
     m.Prefixe_Nom_Fichier = QStringLiteral("Paramètres Pelmar - ");
-    m.Message_Nom_Vide = QStringLiteral("Veuillez Entrer un Nom de Sauvegarde SVP !!!");
     m.Titre_Sauvegarde_Impossible = QStringLiteral("Impossible de Sauver Les Paramètres !!!");
     m.Message_Fichier_Refuse = QStringLiteral("Ce fichier n'est pas un fichier de Paramètres d'Pelmar !!!");
     m.Entete_Parametres = QStringLiteral("Pelmar - ");

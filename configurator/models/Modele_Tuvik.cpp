@@ -109,7 +109,6 @@ Description_Modele Decrire()
     m.Extension_Fichier = QStringLiteral("tuvcfg");
     m.Filtre_Fichier = QStringLiteral("Paramètres Tuvik (*.tuvcfg)|*.tuvcfg");
     m.Prefixe_Nom_Fichier = QStringLiteral("Paramètres Tuvik - ");
-    m.Message_Nom_Vide = QStringLiteral("Veuillez entrer un nom de sauvegarde SVP !!!");
     m.Titre_Sauvegarde_Impossible = QStringLiteral("Impossible de sauver les paramètres !!!");
     m.Message_Fichier_Refuse = QStringLiteral("Ce fichier n'est pas un fichier de paramètres d'Tuvik !!!");
     m.Entete_Parametres = QStringLiteral("Tuvik - ");

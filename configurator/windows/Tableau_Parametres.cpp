@@ -1,6 +1,7 @@
 #include "configurator/windows/Tableau_Parametres.h"
 
 #include "configurator/Modele.h"
+#include "platform/message_box.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -109,6 +110,15 @@ void Tableau_Parametres::paintEvent(QPaintEvent *event)
         horizontale(kGaucheCadre, y);
     horizontale(kGaucheCadre, d.Bas);
     verticale(kColonne, d.Ligne_Entete, d.Bas);
+}
+
+void Tableau_Parametres::Imprimer(platform::Printer &printer)
+{
+    // The orientation stays set for the prints that follow in this run.
+    printer.setOrientation(platform::PageOrientation::Portrait);
+    if (!printer.PrintForm(*this))
+        platform::MsgBox(QStringLiteral("Impossible d'imprimer les Paramètres !!!"), platform::MsgButtons::Ok,
+                         platform::MsgIcon::Critical, QStringLiteral("Impression impossible"));
 }
 
 } // namespace configurator

@@ -4,6 +4,7 @@
 
 #include "configurator/Fichier_Parametres.h"
 #include "platform/form.h"
+#include "platform/printer.h"
 
 #include <QLabel>
 #include <vector>
@@ -42,6 +43,8 @@ protected:
 
     // Sets every value label, the heading and the row-10 caption; a non-empty window caption replaces it.
     void Afficher(const Fichier_Parametres::Textes_Tableau &textes);
+    // Prints the table's image, portrait, on the printer chosen; a print that fails is told.
+    void Imprimer(platform::Printer &printer);
 
     void paintEvent(QPaintEvent *event) override;
 

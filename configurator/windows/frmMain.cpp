@@ -13,7 +13,6 @@
 #include "platform/form.h"
 #include "platform/ticks.h"
 
-
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPointer>
@@ -71,6 +70,11 @@ frmMain::frmMain()
     connect(mnuSave_Param, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Sauvegarde_Parametres(); });
     connect(mnuPrint, &QAction::triggered, this, [] { Fonctions_Sauvegarde::Impression_Parametres(); });
     connect(mnuVisualiser, &QAction::triggered, this, [] {
+        // An open settings window is only brought forward: its mode stays as it was opened.
+        if (Config::Instance()) {
+            Config::Show();
+            return;
+        }
         D().Mode_Visualisation = true;
         Config::Show();
     });

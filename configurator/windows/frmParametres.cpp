@@ -89,8 +89,7 @@ void frmParametres::Cmd_Print_Click()
     platform::Printer printer;
     if (!platform::ShowPrinterDialog(printer) || !handler.Stands())
         return;
-    printer.setOrientation(platform::PageOrientation::Portrait);
-    printer.PrintForm(*this);
+    Imprimer(printer);
 }
 
 void frmParametres::Cmd_Exit_Click()

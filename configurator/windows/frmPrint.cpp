@@ -46,8 +46,7 @@ void frmPrint::Form_Load()
                                                 d.Modele_40dB));
     // The sheet prints before it is ever shown: its labels are fitted to their texts here.
     platform::FitCaptions(this);
-    printer.setOrientation(platform::PageOrientation::Portrait);
-    printer.PrintForm(*this);
+    Imprimer(printer);
 }
 
 } // namespace configurator

@@ -86,22 +86,23 @@ protected:
     std::vector<platform::FileDialogRequest> demandes;
 };
 
-TEST_F(ParameterWindows, SaveAsksAgainForAnEmptyNameAndTellsAFailedWrite)
+TEST_F(ParameterWindows, SaveWritesTheFileAndTellsAFailedWrite)
 {
     D().Version_Firmware = {0, 2, 3};
     D().Modele_40dB = true;
-    Dialogue({QString(), QString(), Chemin(QStringLiteral("salle"))});
+    // No name at all is a Cancel: nothing written, nothing said, not asked again.
+    Dialogue({QString()});
     FS::Sauvegarde_Parametres();
-    ASSERT_EQ(demandes.size(), 3u);
+    EXPECT_EQ(demandes.size(), 1u);
+    EXPECT_TRUE(QDir(dossier.path()).entryList(QDir::Files).isEmpty());
+    demandes.clear();
+    Dialogue({Chemin(QStringLiteral("salle"))});
+    FS::Sauvegarde_Parametres();
+    ASSERT_EQ(demandes.size(), 1u);
     EXPECT_EQ(demandes[0].mode, platform::FileDialogMode::Save);
     EXPECT_EQ(demandes[0].proposedName,
               FP::Nom_Par_Defaut(QStringLiteral("Salle des fêtes"), QDate::currentDate()));
     EXPECT_EQ(demandes[0].filter, Modele().Filtre_Fichier);
-    EXPECT_TRUE(demandes[1].proposedName.isEmpty() && demandes[2].proposedName.isEmpty());
-    ASSERT_EQ(platform::ShownMessages().size(), 2u);
-    EXPECT_EQ(platform::ShownMessages()[1].text, Modele().Message_Nom_Vide);
-    EXPECT_EQ(platform::ShownMessages()[1].title, Modele().Titre_Sauvegarde_Impossible);
-    EXPECT_EQ(platform::ShownMessages()[1].icon, platform::MsgIcon::Critical);
     QFile f(Chemin(QStringLiteral("salle")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), configtest::Octets(Reglages(), {0, 2, 3}, true));
@@ -167,6 +168,29 @@ TEST_F(ParameterWindows, OpenMenuShowsTheFileOrRefusesIt)
     for (QLabel *l : w->findChildren<QLabel *>())
         EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
 
+    // A damaged file of the right kind is refused whole: the window shown, the 40 dB flag and the path
+    // all stay as they were.
+    for (const QByteArray &abime :
+         {configtest::Octets(Reglages(), {0, 2, 2}, false).chopped(8),
+          configtest::Octets(Reglages(), {0, 2, 2}, false).replace("\r\n85\r\n", "\r\n8x\r\n"),
+          configtest::Octets(Reglages(), {0, 2, 2}, false).replace("+-*/", "+-*")}) {
+        const QString chemin_abime = Chemin(QStringLiteral("abime"));
+        QFile a(chemin_abime);
+        ASSERT_TRUE(a.open(QIODevice::WriteOnly));
+        a.write(abime);
+        a.close();
+        platform::ClearShownMessages();
+        Dialogue({chemin_abime});
+        main->mnuOpen->trigger();
+        ASSERT_EQ(platform::ShownMessages().size(), 1u);
+        EXPECT_EQ(platform::ShownMessages()[0].text, Modele().Message_Fichier_Refuse);
+        EXPECT_EQ(Parametres::Instance(), w);
+        EXPECT_TRUE(D().Modele_40dB);
+        EXPECT_EQ(D().Chaine_Temp, chemin);
+        EXPECT_EQ(w->Label_FirmWare->text(), QStringLiteral("Version 2.3"));
+    }
+    Dialogue({chemin});
+
     // Opening again replaces the window; "Quitter" closes it.
     const QPointer<frmParametres> ancien(w);
     main->mnuOpen->trigger();
@@ -219,6 +243,18 @@ TEST_F(ParameterWindows, BothTablesPrintOnOnePortraitPage)
     }
     EXPECT_EQ(labels, Modele().Horloge() ? 25 : 23);
     EXPECT_EQ(Ligne(pages[0], QStringLiteral("Offset")), QStringLiteral("Offset : -05 dB"));
+
+    // A print that cannot be made is told; a cancelled one was not.
+    platform::ClearShownMessages();
+    Imprimante(QStringLiteral("absent/fenetre.pdf"));
+    w.Cmd_Print->click();
+    ASSERT_EQ(platform::ShownMessages().size(), 1u);
+    EXPECT_EQ(platform::ShownMessages()[0].icon, platform::MsgIcon::Critical);
+    EXPECT_EQ(platform::ShownMessages()[0].title, QStringLiteral("Impression impossible"));
+    platform::ClearShownMessages();
+    Imprimante(QStringLiteral("annule.pdf"), true);
+    w.Cmd_Print->click();
+    EXPECT_TRUE(platform::ShownMessages().empty());
 }
 
 TEST_F(ParameterWindows, ReadBackOfASimulatedPanelSavedThenOpened)

@@ -54,7 +54,7 @@ TEST_F(ParameterFile, RoundTripOfLatin1LinesWithCrLf)
     const QString chemin = Ecrire(QStringLiteral("s.") + Modele().Extension_Fichier, octets);
     ASSERT_EQ(FP::Verifier(chemin), Verification::Accepte);
     const FP::Parametres_Lus p = FP::Lire_Fichier(chemin);
-    EXPECT_TRUE(p.Complet);
+    EXPECT_TRUE(p.Valide);
     EXPECT_EQ(p.Lignes, Nombre_Lignes());
     EXPECT_EQ(
         (QStringList{p.Offset, p.Alarme, p.Numero_Serie, p.Aff_Centre, p.Aff_Bas_Gauche, p.Aff_Bas_Droite,
@@ -73,8 +73,11 @@ TEST_F(ParameterFile, NameSignAnd40dBEdgeCases)
     c.Text_Name.clear();
     EXPECT_EQ(FP::Lignes(c, {0, 2, 4}, false)[4], QStringLiteral(" +-*/"));
     EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" "));
-    c.Text_Name = QStringLiteral("AB+-*/CD"); // the name ends at the first marker
-    EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" AB"));
+    // The marker inside a name is part of it: the name ends with its line.
+    c.Text_Name = QStringLiteral("AB+-*/CD");
+    EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" AB+-*/CD"));
+    EXPECT_EQ(FP::Lire(Octets(c)).Capteur, QStringLiteral("2"));
+    c.Text_Name = QStringLiteral("AB");
 
     for (const auto &[offset, ligne, texte] :
          {std::tuple(0, "0", "00 dB"), std::tuple(7, "7", "+07 dB"), std::tuple(-7, "-7", "-07 dB"),
@@ -84,6 +87,10 @@ TEST_F(ParameterFile, NameSignAnd40dBEdgeCases)
         EXPECT_EQ(FP::Lignes(c, {0, 2, 4}, false)[1], QString::fromLatin1(ligne));
         EXPECT_EQ(FP::Textes_Fichier(FP::Lire(Octets(c))).Offset, QString::fromUtf8(texte));
     }
+    // A sign written in the file is read, and shown once.
+    QByteArray signe = Octets(c);
+    signe.replace("\r\n-10\r\n", "\r\n+5\r\n");
+    EXPECT_EQ(FP::Textes_Fichier(FP::Lire(signe)).Offset, QStringLiteral("+05 dB"));
 
     EXPECT_EQ(FP::Lignes(c, {0, 2, 3}, true)[3], QStringLiteral("130 3"));
     FP::Parametres_Lus p = FP::Lire(Octets(c, {0, 2, 3}, true));
@@ -97,6 +104,11 @@ TEST_F(ParameterFile, NameSignAnd40dBEdgeCases)
 
 TEST_F(ParameterFile, CheckOfExtensionAndHeader)
 {
+    // A "/" of the panel's name cannot make a folder of the proposed name.
+    EXPECT_EQ(FP::Nom_Par_Defaut(QStringLiteral("Hall A/B"), QDate(2026, 12, 8)),
+              Modele().Prefixe_Nom_Fichier + QStringLiteral("Hall A-B - 08-12-2026.") +
+                  Modele().Extension_Fichier);
+
     const QByteArray bon = Octets(Reglages());
     const QString ext = Modele().Extension_Fichier;
     QByteArray casse = bon;
@@ -115,35 +127,77 @@ TEST_F(ParameterFile, CheckOfExtensionAndHeader)
     EXPECT_FALSE(FP::Extension_Valide(QStringLiteral("a.") + ext + QStringLiteral(".bak")));
 }
 
-TEST_F(ParameterFile, ShortAndMalformedFilesStopTheReaderAtTheirEnd)
+TEST_F(ParameterFile, DamagedFilesAreRefusedWhole)
 {
     const QByteArray entier = Octets(Reglages());
-    int precedent = 0;
-    // The last LF is never read: the CR before it ends the last field.
-    for (qsizetype n = 0; n < entier.size() - 1; ++n) {
-        const FP::Parametres_Lus p = FP::Lire(QByteArray(entier.constData(), n));
-        EXPECT_FALSE(p.Complet) << n;
-        EXPECT_GE(p.Lignes, precedent) << n;
-        precedent = p.Lignes;
+    ASSERT_TRUE(FP::Lire(entier).Valide);
+    // Cut anywhere before the last value: refused, with no field taken from it.
+    const qsizetype derniere = entier.lastIndexOf("\r\n", entier.size() - 3) + 2;
+    for (qsizetype n = 0; n < derniere; ++n) {
+        const FP::Parametres_Lus p = FP::Lire(entier.left(n));
+        EXPECT_FALSE(p.Valide) << n;
+        EXPECT_FALSE(p.Nom.has_value() || p.Modele_40dB.has_value()) << n;
+        EXPECT_TRUE(FP::Textes_Fichier(p).Alarme.isEmpty()) << n;
     }
-    EXPECT_TRUE(FP::Lire(entier.chopped(1)).Complet);
+    // Without its last line end, or with empty lines after it, nothing is lost.
+    EXPECT_TRUE(FP::Lire(entier.chopped(2)).Valide);
+    EXPECT_TRUE(FP::Lire(entier + "\r\n\r\n").Valide);
+    // Lone LFs are line ends too.
+    QByteArray lf = entier;
+    lf.replace("\r\n", "\n");
+    EXPECT_TRUE(FP::Lire(lf).Valide);
 
-    // Cut inside the name: what came before stands, the rest stays empty.
-    const FP::Textes_Tableau t = FP::Textes_Fichier(FP::Lire(entier.left(entier.indexOf("des"))));
-    EXPECT_EQ(t.Alarme, QStringLiteral("85 dB"));
-    EXPECT_EQ(t.FirmWare, QStringLiteral("Version 2.4"));
-    EXPECT_TRUE(t.Name.isEmpty() && t.Entete.isEmpty() && t.Titre_Fenetre.isEmpty() && t.Capteur.isEmpty());
+    const auto remplace = [&](const QByteArray &de, const QByteArray &par) {
+        QByteArray o = entier;
+        o.replace(de, par);
+        return FP::Lire(o);
+    };
+    EXPECT_FALSE(remplace("\r\n85\r\n", "\r\n8S\r\n").Valide);    // a letter in a number
+    EXPECT_FALSE(remplace("\r\n-5\r\n", "\r\n--5\r\n").Valide);   // two signs
+    EXPECT_FALSE(remplace("2 4\r\n", "2.4\r\n").Valide);          // version without its blank
+    EXPECT_FALSE(remplace("+-*/", "====").Valide);                // no end marker
+    EXPECT_FALSE(remplace("Param", "param").Valide);              // another header
+    EXPECT_FALSE(remplace("\r\n9\r\n", "\r\n9\r\n9\r\n").Valide); // a line too many
+    EXPECT_FALSE(FP::Lire(QByteArray()).Valide);
+    EXPECT_FALSE(FP::Lire(Modele().Entete_Fichier.toLatin1() + "\r\n" + QByteArray(500, '\n')).Valide);
 
-    // No marker, digit runs of any length, empty lines: the reader ends with the bytes.
-    QByteArray sans = entier;
-    sans.replace("+-*/", "====");
-    EXPECT_EQ(FP::Lire(sans).Lignes, 4);
-    const QByteArray entete = Modele().Entete_Fichier.toLatin1() + "\r\n";
-    const FP::Parametres_Lus p = FP::Lire(entete + "99999999999999999999999\r\n\r\n999999999999 1\r\n");
-    EXPECT_EQ(FP::Textes_Fichier(p).Offset, QStringLiteral("99999999999999999999999 dB"));
-    EXPECT_TRUE(FP::Textes_Fichier(p).Alarme.isEmpty());
+    // The "-1" of a list with no entry chosen is a value the view shows as nothing; it shifts nothing.
+    const FP::Parametres_Lus p = remplace("12345678\r\n2\r\n4\r\n", "12345678\r\n-1\r\n-1\r\n");
+    ASSERT_TRUE(p.Valide);
+    const FP::Textes_Tableau t = FP::Textes_Fichier(p);
+    EXPECT_TRUE(t.Aff_Centre.isEmpty() && t.Aff_Bas_Gauche.isEmpty());
+    EXPECT_EQ(t.Aff_Bas_Droite, QStringLiteral("Niveau Crête"));
+    EXPECT_EQ(t.Capteur, Modele().Capteur_Ostra_Fichier);
+}
+
+TEST_F(ParameterFile, FilesWrittenByHandReadAndWriteByteForByte)
+{
+    const auto fichier = [](const char *nom) {
+        QFile f(QStringLiteral(CONFIG_TEST_DATA "/") + QString::fromLatin1(nom) + QLatin1Char('.') +
+                Modele().Extension_Fichier);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nom;
+        return f.readAll();
+    };
+    // The writer gives exactly the file written by hand.
+    EXPECT_EQ(Octets(Reglages()), fichier("reglages"));
+
+    // An older file: a sign on the offset, the 40 dB variant, a marker inside the name, lists unchosen.
+    const FP::Parametres_Lus p = FP::Lire(fichier("ancien_40db"));
+    ASSERT_TRUE(p.Valide);
     EXPECT_EQ(p.Modele_40dB, true);
-    EXPECT_EQ(FP::Lire(entete + QByteArray(500, '\n')).Lignes, 4);
+    EXPECT_EQ(p.Nom, QStringLiteral(" Café +-*/ Nord"));
+    const FP::Textes_Tableau t = FP::Textes_Fichier(p);
+    EXPECT_EQ(t.Offset, QStringLiteral("+07 dB"));
+    EXPECT_EQ(t.Alarme, QStringLiteral("62 dB"));
+    EXPECT_EQ(t.FirmWare, QStringLiteral("Version 2.3"));
+    EXPECT_EQ(t.Entete, Modele().Entete_Parametres_40dB + QStringLiteral(" Café +-*/ Nord"));
+    EXPECT_EQ(t.Serial_Number, QStringLiteral("00421739"));
+    EXPECT_TRUE(t.Aff_Centre.isEmpty() && t.Aff_Bas_Gauche.isEmpty());
+    EXPECT_EQ(t.Aff_Bas_Droite, QStringLiteral("Afficheur Désactivé"));
+    EXPECT_EQ(t.Lumens, QStringLiteral("Luminosité Automatique"));
+    EXPECT_EQ(t.Value_Lumens, QStringLiteral("Luminosité Intérieure"));
+    EXPECT_EQ(t.Capteur, Modele().Capteur_Ferrin_Fichier);
+    EXPECT_EQ(t.Heure_Auto, Modele().Horloge() ? QStringLiteral("Activé") : QString());
 }
 
 TEST_F(ParameterFile, UnchosenListsAndOptionsAreEmptyLinesThatKeepTheReaderInStep)
@@ -152,7 +206,7 @@ TEST_F(ParameterFile, UnchosenListsAndOptionsAreEmptyLinesThatKeepTheReaderInSte
     c.Combo_Aff_Centre.Choix.clear();
     c.Option_Lumens_Manuel = c.Option_Lumens_Ext = false;
     const FP::Parametres_Lus p = FP::Lire(Octets(c));
-    EXPECT_TRUE(p.Complet);
+    EXPECT_TRUE(p.Valide);
     EXPECT_EQ(p.Capteur, QStringLiteral("2"));
     const FP::Textes_Tableau t = FP::Textes_Fichier(p);
     EXPECT_TRUE(t.Aff_Centre.isEmpty() && t.Lumens.isEmpty() && t.Value_Lumens.isEmpty());
@@ -177,9 +231,11 @@ TEST_F(ParameterFile, TextsOfAFileView)
 
     // Display areas by the minor version's list layout alone.
     const auto aires = [](const char *version, const char *centre, const char *gauche) {
-        const FP::Textes_Tableau a =
-            FP::Textes_Fichier(FP::Lire(Modele().Entete_Fichier.toLatin1() + "\r\n0\r\n90\r\n" + version +
-                                        "\r\n +-*/\r\n1\r\n" + centre + "\r\n" + gauche + "\r\n"));
+        QStringList lignes = FP::Lignes(Reglages(), {0, 2, 4}, false);
+        lignes[3] = QString::fromLatin1(version);
+        lignes[6] = QString::fromLatin1(centre);
+        lignes[7] = QString::fromLatin1(gauche);
+        const FP::Textes_Tableau a = FP::Textes_Fichier(FP::Lire(FP::Contenu(lignes)));
         return a.Aff_Centre + QLatin1Char('|') + a.Aff_Bas_Gauche;
     };
     EXPECT_EQ(aires("2 2", "1", "3"), QStringLiteral("Niveau Leq 1 Minute|Afficheur Désactivé"));

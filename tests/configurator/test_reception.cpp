@@ -135,3 +135,19 @@ TEST_F(Reception, QuittingWithTheSettingsWindowOpenClosesThePort)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Reception, ViewMenuOnlyBringsAnOpenSettingsWindowForward)
+{
+    Ouvrir_Reglages();
+    auto *fenetre = Config::Instance();
+    principale->mnuVisualiser->trigger();
+    EXPECT_EQ(Config::Instance(), fenetre);
+    EXPECT_FALSE(Declaration::D().Mode_Visualisation);
+    EXPECT_TRUE(fenetre->Slider_Offset->isEnabled());
+    Tourner_Pendant(200);
+    EXPECT_EQ(sim.framesWithCode(0x80), 1);
+}
+
+} // namespace

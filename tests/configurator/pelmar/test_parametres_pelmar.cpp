@@ -28,7 +28,6 @@ TEST(PelmarParameterFile, TextsLinesAndTheOtherModelsFile)
     EXPECT_EQ(FP::Nom_Par_Defaut(QStringLiteral("Stade"), QDate(2026, 12, 8)),
               QStringLiteral("Paramètres Pelmar - Stade - 08-12-2026.pelcfg"));
     EXPECT_EQ(m.Filtre_Fichier, QStringLiteral("Paramètres Pelmar (*.pelcfg)|*.pelcfg"));
-    EXPECT_EQ(m.Message_Nom_Vide, QStringLiteral("Veuillez Entrer un Nom de Sauvegarde SVP !!!"));
     EXPECT_EQ(m.Titre_Sauvegarde_Impossible, QStringLiteral("Impossible de Sauver Les Paramètres !!!"));
     EXPECT_EQ(m.Message_Fichier_Refuse,
               QStringLiteral("Ce fichier n'est pas un fichier de Paramètres d'Pelmar !!!"));

@@ -27,7 +27,6 @@ TEST(TuvikParameterFile, TextsLinesAndTheOtherModelsFile)
     EXPECT_EQ(FP::Nom_Par_Defaut(QStringLiteral("Stade"), QDate(2026, 12, 8)),
               QStringLiteral("Paramètres Tuvik - Stade - 08-12-2026.tuvcfg"));
     EXPECT_EQ(m.Filtre_Fichier, QStringLiteral("Paramètres Tuvik (*.tuvcfg)|*.tuvcfg"));
-    EXPECT_EQ(m.Message_Nom_Vide, QStringLiteral("Veuillez entrer un nom de sauvegarde SVP !!!"));
     EXPECT_EQ(m.Titre_Sauvegarde_Impossible, QStringLiteral("Impossible de sauver les paramètres !!!"));
     EXPECT_EQ(m.Message_Fichier_Refuse,
               QStringLiteral("Ce fichier n'est pas un fichier de paramètres d'Tuvik !!!"));
@@ -39,7 +38,7 @@ TEST(TuvikParameterFile, TextsLinesAndTheOtherModelsFile)
     EXPECT_TRUE(octets.endsWith("\r\n\r\n1\r\n2\r\n")); // type unset, brightness 1, Ostra
     EXPECT_EQ(octets.count("\r\n"), 13);
     const FP::Parametres_Lus p = FP::Lire(octets);
-    EXPECT_TRUE(p.Complet);
+    EXPECT_TRUE(p.Valide);
     EXPECT_EQ(FP::Textes_Fichier(p).Capteur, QStringLiteral("Liaison avec un Ostra"));
     EXPECT_EQ(FP::Textes_Feuille(c, {0, 2, 3}, false).Capteur, QStringLiteral("Liaison Avec un Ostra"));
     EXPECT_TRUE(FP::Textes_Feuille(c, {0, 2, 3}, false).Heure_Auto.isEmpty());
