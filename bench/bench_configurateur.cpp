@@ -2,16 +2,23 @@
 // settings window filled by the read-back, and the processor time of the receive loop while it waits.
 #include "configurator/Code_Acces.h"
 #include "configurator/Declaration.h"
+#include "configurator/Fichier_Parametres.h"
 #include "configurator/Fonctions.h"
+#include "configurator/Fonctions_Sauvegarde.h"
 #include "configurator/windows/frmConfig.h"
 #include "configurator/windows/frmMain.h"
+#include "configurator/windows/frmParametres.h"
 #include "configurator/windows/frmPassword.h"
 #include "panel_simulator.h"
+#include "platform/common_dialog.h"
 #include "platform/form.h"
 #include "platform/message_box.h"
 #include "platform/ticks.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <ctime>
 
@@ -104,5 +111,51 @@ void BM_ReceiveLoopWaiting5s(benchmark::State &state)
     state.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
 }
 BENCHMARK(BM_ReceiveLoopWaiting5s)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the dialog's answer to the file in place, the settings window open and filled.
+void BM_SaveParameterFile(benchmark::State &state)
+{
+    state.SetLabel("from the save dialog's answer to the file written");
+    Banc banc;
+    configurator::Password::Show().Cmd_Ok_Click();
+    banc.Tourner([] { return configurator::Config::Instance() && Declaration::D().Envoi_Autorise; });
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("banc.pelcfg"));
+    platform::SetFileDialogAnswerer(
+        [&](const platform::FileDialogRequest &) { return std::optional(chemin); });
+    for (auto _ : state)
+        configurator::Fonctions_Sauvegarde::Sauvegarde_Parametres();
+    platform::SetFileDialogAnswerer(nullptr);
+    if (!configurator::Fichier_Parametres::Lire_Fichier(chemin).Valide)
+        state.SkipWithError("no valid file written");
+}
+BENCHMARK(BM_SaveParameterFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the open dialog's answer to the parameters window shown with the file's values.
+void BM_OpenParameterFile(benchmark::State &state)
+{
+    state.SetLabel("from the open dialog's answer to the parameters window shown");
+    Banc banc;
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("banc.pelcfg"));
+    QFile f(chemin);
+    f.open(QIODevice::WriteOnly);
+    f.write(configurator::Fichier_Parametres::Contenu(
+        configurator::Fichier_Parametres::Lignes(configurator::Controles_Config(), {0, 2, 4}, false)));
+    f.close();
+    platform::SetFileDialogAnswerer(
+        [&](const platform::FileDialogRequest &) { return std::optional(chemin); });
+    for (auto _ : state) {
+        configurator::Fonctions_Sauvegarde::Ouverture_Parametres();
+        state.PauseTiming();
+        if (!configurator::Parametres::Instance())
+            state.SkipWithError("the parameters window did not open");
+        configurator::Parametres::Unload();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    platform::SetFileDialogAnswerer(nullptr);
+}
+BENCHMARK(BM_OpenParameterFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

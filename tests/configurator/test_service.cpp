@@ -49,3 +49,19 @@ TEST_F(Service, AdjustmentModeFollowsTheCaptionTheAnswerSets)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Service, AChangeShowsInTheNextReadBack)
+{
+    Ouvrir();
+    auto *f = Fenetre();
+    f->Cmd_Alarme_Plus->click();
+    ASSERT_TRUE(Attendre_Reponse());
+    f->Cmd_Diagnostic->click();
+    ASSERT_TRUE(Tourner([] { return configurator::Declaration::D().Envoi_Autorise; }));
+    EXPECT_TRUE(Lignes_Depuis(0).contains(QStringLiteral("  Niveau d'Alarme = 86 dB.")));
+    EXPECT_EQ(sim.settings().niveauAlarme, 86);
+}
+
+} // namespace
