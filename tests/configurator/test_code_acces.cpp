@@ -59,7 +59,7 @@ TEST_F(CodeAcces, WrongCodeIsRefusedAndTheDigitsGoBackToZero)
 {
     Code_Panneau({1, 2, 3, 4});
     Entrer_Code({1, 2, 3, 5});
-    ASSERT_TRUE(Tourner([this] { return !platform::ShownMessages().empty(); }));
+    ASSERT_TRUE(Tourner([] { return !platform::ShownMessages().empty(); }));
     const auto messages = Messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, Modele().Message_Code_Errone);
