@@ -131,7 +131,7 @@ TEST_F(Courbe, EachSeriesTakesItsRowsAndItsByte)
     Ajouter(Ligne_Apres(Jour1, 0, 127, 60, 90));      // 10-minute row
     Ajouter(Ligne_Apres(Jour1, 5, 128 + 66, 61, 91)); // 5-minute row
     Ajouter(Ligne_Apres(Jour1, 10, 128, 62, 0));      // 5-minute level 0, peak 0
-    auto ys = [this](const QString &serie) {
+    auto ys = [](const QString &serie) {
         RecordingSurface b(7515, 4035);
         FG::Trace_Courbe(b, serie);
         std::vector<float> v;

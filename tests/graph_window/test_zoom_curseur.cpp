@@ -125,7 +125,7 @@ using zoom_fixture::Pixels;
 using zoom_fixture::Souris;
 using zoom_fixture::Tirer;
 
-const QColor Noir(0, 0, 0), Vert(0, 146, 64), Bleu(0, 0, 255);
+const QColor Vert(0, 146, 64), Bleu(0, 0, 255);
 
 class RubberBand : public zoom_fixture::Fenetre
 {
