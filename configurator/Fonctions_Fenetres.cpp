@@ -4,18 +4,15 @@
 #include "configurator/Fonctions.h"
 #include "platform/form.h"
 
-#include <QPointer>
-#include <array>
-
 namespace configurator::Fonctions {
 
 namespace {
 
 constexpr size_t kFenetres = 5;
 
-std::array<QPointer<platform::Form>, kFenetres> &inscrites()
+platform::FormRegistry<kFenetres> &inscrites()
 {
-    static std::array<QPointer<platform::Form>, kFenetres> fenetres;
+    static platform::FormRegistry<kFenetres> fenetres;
     return fenetres;
 }
 
@@ -36,20 +33,12 @@ bool &drapeau(Fenetre f)
 
 void Inscrire_Fenetre(Fenetre fenetre, platform::Form *form)
 {
-    inscrites()[static_cast<size_t>(fenetre)] = form;
+    inscrites().Register(static_cast<size_t>(fenetre), form);
 }
 
 void Fermer_Fenetres()
 {
-    for (size_t i = 0; i < kFenetres; ++i) {
-        const auto f = static_cast<Fenetre>(i);
-        if (!drapeau(f))
-            continue;
-        if (platform::Form *form = inscrites()[i].data(); form && !form->IsUnloaded())
-            form->Unload();
-        else
-            drapeau(f) = false; // a window already gone cannot keep its flag
-    }
+    inscrites().UnloadOpen([](size_t i) -> bool & { return drapeau(static_cast<Fenetre>(i)); });
 }
 
 } // namespace configurator::Fonctions

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 
 namespace platform {
 
@@ -93,6 +94,30 @@ public:
 
 private:
     QPointer<Form> m_form;
+};
+
+// The windows that close each other: each says when it is loaded, and the close-all routine unloads, in
+// index order, every one whose open flag is set.
+template <size_t N> class FormRegistry
+{
+public:
+    void Register(size_t index, Form *form) { m_forms[index] = form; }
+    // `flag(i)` is the open flag of window i; a window already gone cannot keep its flag.
+    template <class Flag> void UnloadOpen(Flag &&flag)
+    {
+        for (size_t i = 0; i < N; ++i) {
+            bool &open = flag(i);
+            if (!open)
+                continue;
+            if (Form *form = m_forms[i].data(); form && !form->IsUnloaded())
+                form->Unload();
+            else
+                open = false;
+        }
+    }
+
+private:
+    std::array<QPointer<Form>, N> m_forms;
 };
 
 // The one instance of a form class, loaded on demand as the programs' windows are.

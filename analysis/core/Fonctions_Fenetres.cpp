@@ -3,17 +3,14 @@
 #include "analysis/core/Fonctions.h"
 #include "platform/form.h"
 
-#include <QPointer>
-#include <array>
-
 namespace Fonctions {
 namespace {
 
 constexpr size_t kFenetres = static_cast<size_t>(Fenetre::Wait) + 1;
 
-std::array<QPointer<platform::Form>, kFenetres> &inscrites()
+platform::FormRegistry<kFenetres> &inscrites()
 {
-    static std::array<QPointer<platform::Form>, kFenetres> f;
+    static platform::FormRegistry<kFenetres> f;
     return f;
 }
 
@@ -42,20 +39,12 @@ bool &drapeau(Fenetre f)
 
 void Inscrire_Fenetre(Fenetre f, platform::Form *form)
 {
-    inscrites()[static_cast<size_t>(f)] = form;
+    inscrites().Register(static_cast<size_t>(f), form);
 }
 
 void Fermer_Fenetres()
 {
-    for (size_t i = 0; i < kFenetres; ++i) {
-        const auto f = static_cast<Fenetre>(i);
-        if (!drapeau(f))
-            continue;
-        if (platform::Form *form = inscrites()[i].data(); form && !form->IsUnloaded())
-            form->Unload();
-        else
-            drapeau(f) = false; // a window already gone cannot keep its flag
-    }
+    inscrites().UnloadOpen([](size_t i) -> bool & { return drapeau(static_cast<Fenetre>(i)); });
 }
 
 } // namespace Fonctions
