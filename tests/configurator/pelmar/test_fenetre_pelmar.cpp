@@ -3,6 +3,7 @@
 #include "configurator/windows/frmConfig.h"
 #include "panel_config.h"
 #include "programme.h"
+#include "relecture_pelmar.h"
 
 namespace {
 
@@ -20,43 +21,11 @@ QStringList Journal(const configurator::frmConfig &f)
 
 TEST_F(FenetrePelmar, ReadBackFillsEveryControlAndTheLog)
 {
-    auto s = sim.settings();
-    s.offsetByte = 0x94;
-    s.centre = 1, s.basGauche = 0x88, s.basDroite = 0x88;
-    s.modeLuminosite = 1, s.typeLuminosite = 1, s.valeurLuminosite = 12, s.niveauAlarme = 100;
-    s.serie = {9, 8, 7, 6, 5, 4, 3, 2};
-    s.nom = panelsim::panelName("Salle des f\xc3\xaates");
-    s.heureAuto = 0, s.typeCapteur = 2;
-    s.heures = 0x23, s.minutes = 0x05, s.jourSemaine = 0, s.jour = 0x31, s.mois = 0x12, s.annee = 0x24;
-    sim.setSettings(s);
+    sim.setSettings(configtest::Reglages_Salle(sim.settings()));
     Ouvrir_Reglages();
     const auto &f = *configurator::Config::Instance();
 
-    EXPECT_EQ(Journal(f),
-              (QStringList{
-                  QStringLiteral("  Pelmar - Version 2.4."),
-                  QStringLiteral("  Offset = -05 dB."),
-                  QStringLiteral("  Configuration de l'Afficheur du Centre = Niveau Leq 1 Seconde."),
-                  QStringLiteral("  Configuration de l'Afficheur du Bas à Gauche = Désactiver l'Afficheur."),
-                  QStringLiteral("  Configuration de l'Afficheur du Bas à Droite = Désactiver l'Afficheur."),
-                  QStringLiteral("  Fonctionnement de la Luminosité = Manuelle."),
-                  QStringLiteral("  Fonctionnement de la Luminosité = Extérieure."),
-                  QStringLiteral("  Valeur de la Luminosité = 12 / 15."),
-                  QString(),
-                  QStringLiteral("  Niveau d'Alarme = 100 dB."),
-                  QStringLiteral("  Numéro de Série : 98765432."),
-                  QString(),
-                  QStringLiteral("  Nom de l'Pelmar : Salle des fêtes."),
-                  QString(),
-                  QStringLiteral("  Changement d'Heure Automatique Inactif."),
-                  QString(),
-                  QStringLiteral("  Liaison Capteur = Liaison avec un Ostra."),
-                  QStringLiteral("  Heure = 23:05"),
-                  QString(),
-                  QStringLiteral("  Date = Dimanche 31 Décembre 2024"),
-                  QString(),
-                  QStringLiteral("  Le Système Fonctionne Correctement !!!"),
-              }));
+    EXPECT_EQ(Journal(f), configtest::Journal_Salle());
 
     EXPECT_EQ(f.Slider_Offset->value(), -5);
     EXPECT_EQ(f.Label_Offset->text(), QStringLiteral("Offset = -05 dB."));

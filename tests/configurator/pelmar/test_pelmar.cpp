@@ -5,6 +5,7 @@
 #include "configurator/models/Fonctions_BCD.h"
 #include "panel_link/Trames.h"
 #include "relecture.h"
+#include "relecture_pelmar.h"
 
 #include <gtest/gtest.h>
 
@@ -26,15 +27,7 @@ TEST_F(Pelmar, ReadBackFillsEveryFieldAndWritesTheLog)
 {
     panelsim::PanelSimulator sim;
     sim.setModel(panelsim::Model::Pelmar);
-    auto s = sim.settings();
-    s.offsetByte = 0x94;
-    s.centre = 1, s.basGauche = 0x88, s.basDroite = 0x88;
-    s.modeLuminosite = 1, s.typeLuminosite = 1, s.valeurLuminosite = 12, s.niveauAlarme = 100;
-    s.serie = {9, 8, 7, 6, 5, 4, 3, 2};
-    s.nom = panelsim::panelName("Salle des f\xc3\xaates");
-    s.heureAuto = 0, s.typeCapteur = 2;
-    s.heures = 0x23, s.minutes = 0x05, s.jourSemaine = 0, s.jour = 0x31, s.mois = 0x12, s.annee = 0x24;
-    sim.setSettings(s);
+    sim.setSettings(configtest::Reglages_Salle(sim.settings()));
 
     const QByteArray octets = configtest::Relire(sim, configtest::Octets_Relecture(true));
     ASSERT_EQ(octets.size(), configtest::Octets_Relecture(true));
@@ -45,31 +38,7 @@ TEST_F(Pelmar, ReadBackFillsEveryFieldAndWritesTheLog)
     for (const auto &a : dec.actions)
         EXPECT_NE(a.genre, Genre::Envoi);
 
-    EXPECT_EQ(Lignes(dec.actions),
-              (QStringList{
-                  QStringLiteral("  Pelmar - Version 2.4."),
-                  QStringLiteral("  Offset = -05 dB."),
-                  QStringLiteral("  Configuration de l'Afficheur du Centre = Niveau Leq 1 Seconde."),
-                  QStringLiteral("  Configuration de l'Afficheur du Bas à Gauche = Désactiver l'Afficheur."),
-                  QStringLiteral("  Configuration de l'Afficheur du Bas à Droite = Désactiver l'Afficheur."),
-                  QStringLiteral("  Fonctionnement de la Luminosité = Manuelle."),
-                  QStringLiteral("  Fonctionnement de la Luminosité = Extérieure."),
-                  QStringLiteral("  Valeur de la Luminosité = 12 / 15."),
-                  QString(),
-                  QStringLiteral("  Niveau d'Alarme = 100 dB."),
-                  QStringLiteral("  Numéro de Série : 98765432."),
-                  QString(),
-                  QStringLiteral("  Nom de l'Pelmar : Salle des fêtes."),
-                  QString(),
-                  QStringLiteral("  Changement d'Heure Automatique Inactif."),
-                  QString(),
-                  QStringLiteral("  Liaison Capteur = Liaison avec un Ostra."),
-                  QStringLiteral("  Heure = 23:05"),
-                  QString(),
-                  QStringLiteral("  Date = Dimanche 31 Décembre 2024"),
-                  QString(),
-                  QStringLiteral("  Le Système Fonctionne Correctement !!!"),
-              }));
+    EXPECT_EQ(Lignes(dec.actions), configtest::Journal_Salle());
 
     const auto &d = Declaration::D();
     EXPECT_EQ(d.Modele_Afficheur, 20);
