@@ -8,8 +8,6 @@
 #include "platform/message_box.h"
 #include "platform/twips.h"
 
-#include <QKeyEvent>
-
 namespace configurator {
 
 using Declaration::D;
@@ -48,7 +46,7 @@ frmChange_Password::frmChange_Password()
     connect(Cmd_Ok, &QPushButton::clicked, this, &frmChange_Password::Cmd_Ok_Click);
     std::vector<QWidget *> controles(Combo_Chiffre.begin(), Combo_Chiffre.end());
     controles.push_back(Cmd_Ok);
-    Entree_Comme_Ok(this, controles);
+    Entree_Comme_Ok(this, controles, [this] { Cmd_Ok_Click(); });
 }
 
 void frmChange_Password::Form_Load()
@@ -69,18 +67,6 @@ void frmChange_Password::Form_Unload()
     D().Ouvert.Ouvert_Change_Password = false;
     Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Change_Password, nullptr);
     Fonctions::Fermeture_Port();
-}
-
-bool frmChange_Password::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Cmd_Ok_Click();
-            return true;
-        }
-    }
-    return platform::Form::eventFilter(watched, event);
 }
 
 void frmChange_Password::Cmd_Ok_Click()

@@ -26,7 +26,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 using Change_Password = platform::FormSlot<frmChange_Password>;

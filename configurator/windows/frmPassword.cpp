@@ -26,12 +26,40 @@ void Focus_Suivant(QWidget *suivant)
         combo->lineEdit()->selectAll();
 }
 
-void Entree_Comme_Ok(platform::Form *form, const std::vector<QWidget *> &controles)
+namespace {
+
+// Sees the keys of a window's controls before they do: Enter runs the window's "Ok".
+class Filtre_Entree : public QObject
 {
+public:
+    Filtre_Entree(QObject *parent, std::function<void()> ok) : QObject(parent), m_ok(std::move(ok)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_ok();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_ok;
+};
+
+} // namespace
+
+void Entree_Comme_Ok(platform::Form *form, const std::vector<QWidget *> &controles, std::function<void()> ok)
+{
+    auto *filtre = new Filtre_Entree(form, std::move(ok));
     for (QWidget *w : controles) {
-        w->installEventFilter(form);
+        w->installEventFilter(filtre);
         if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
-            combo->lineEdit()->installEventFilter(form);
+            combo->lineEdit()->installEventFilter(filtre);
     }
 }
 
@@ -65,8 +93,9 @@ frmPassword::frmPassword()
     }
     connect(Cmd_Ok, &QPushButton::clicked, this, &frmPassword::Cmd_Ok_Click);
     connect(Cmd_Code_Mask, &QPushButton::clicked, this, &frmPassword::Cmd_Code_Mask_Click);
-    Entree_Comme_Ok(this, {Combo_Chiffre[0], Combo_Chiffre[1], Combo_Chiffre[2], Combo_Chiffre[3], Cmd_Ok,
-                           Cmd_Code_Mask});
+    Entree_Comme_Ok(
+        this, {Combo_Chiffre[0], Combo_Chiffre[1], Combo_Chiffre[2], Combo_Chiffre[3], Cmd_Ok, Cmd_Code_Mask},
+        [this] { Cmd_Ok_Click(); });
 }
 
 void frmPassword::Form_Load()
@@ -86,18 +115,6 @@ void frmPassword::Form_Unload()
     // The port stays open: the settings window that may follow uses it as it is.
     D().Ouvert.Ouvert_Password = false;
     Fonctions::Inscrire_Fenetre(Fonctions::Fenetre::Password, nullptr);
-}
-
-bool frmPassword::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Cmd_Ok_Click();
-            return true;
-        }
-    }
-    return platform::Form::eventFilter(watched, event);
 }
 
 void frmPassword::Demande_Code(bool afficher)

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace configurator {
@@ -34,7 +35,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Demande_Code(bool afficher);
@@ -44,7 +44,7 @@ using Password = platform::FormSlot<frmPassword>;
 
 // Moves the focus to `suivant`, ready to take a typed digit when it is a digit combo.
 void Focus_Suivant(QWidget *suivant);
-// Enter anywhere in `form` runs `ok`: the windows see keys before their controls.
-void Entree_Comme_Ok(platform::Form *form, const std::vector<QWidget *> &controles);
+// Enter in any of `controles` runs `ok`: the windows see keys before their controls.
+void Entree_Comme_Ok(platform::Form *form, const std::vector<QWidget *> &controles, std::function<void()> ok);
 
 } // namespace configurator
