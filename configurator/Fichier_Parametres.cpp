@@ -154,16 +154,29 @@ bool Lire_Lignes(std::vector<QByteArray> lignes, Parametres_Lus &p)
 
 } // namespace
 
+bool Disposition_Leq5(int majeure, int mineure)
+{
+    return !(majeure == 2 && mineure < 3);
+}
+
 // ---- Writing ------------------------------------------------------------------------------------------
 
 QStringList Lignes(const Controles_Config &c, const std::array<int16_t, 3> &version, bool modele_40dB)
 {
     // A list with no entry chosen, or an option pair with neither option set, is written as an empty line:
     // the reader takes it as a value it does not know and stays in step with the lines that follow.
-    const auto position = [](const Combo_Affichage &combo) {
-        const int index = combo.ListIndex();
-        return index < 0 ? QString() : QString::number(index);
+    // A display area is written as its position in the file's layout for the version, which may count an
+    // entry that the window's shortened list lacks.
+    const bool leq5 = Disposition_Leq5(version[1], version[2]);
+    const auto position = [leq5](const Combo_Affichage &combo, const Combo_Affichage &complet) {
+        std::vector<QString> disposition = complet.Elements;
+        if (!leq5)
+            std::erase(disposition, Textes_Affichage::Leq5);
+        const auto it = std::find(disposition.begin(), disposition.end(), combo.Choix);
+        return combo.ListIndex() < 0 || it == disposition.end() ? QString()
+                                                                : QString::number(it - disposition.begin());
     };
+    const Controles_Config listes_completes;
     const auto option = [](bool premiere, bool seconde, const char *si_premiere, const char *si_seconde) {
         return premiere  ? QString::fromLatin1(si_premiere)
                : seconde ? QString::fromLatin1(si_seconde)
@@ -177,8 +190,9 @@ QStringList Lignes(const Controles_Config &c, const std::array<int16_t, 3> &vers
     lignes << QStringLiteral("%1 %2").arg(version[1] + (modele_40dB ? 128 : 0)).arg(version[2]);
     lignes << QLatin1Char(' ') + c.Text_Name + Marqueur_Nom;
     lignes << c.Text_Serial_Number;
-    lignes << position(c.Combo_Aff_Centre) << position(c.Combo_Aff_Bas_Gauche)
-           << position(c.Combo_Aff_Bas_Droite);
+    lignes << position(c.Combo_Aff_Centre, listes_completes.Combo_Aff_Centre)
+           << position(c.Combo_Aff_Bas_Gauche, listes_completes.Combo_Aff_Bas_Gauche)
+           << position(c.Combo_Aff_Bas_Droite, listes_completes.Combo_Aff_Bas_Droite);
     lignes << option(c.Option_Lumens_Auto, c.Option_Lumens_Manuel, "0", "1");
     lignes << option(c.Option_Lumens_Int, c.Option_Lumens_Ext, "0", "1");
     lignes << QString::number(c.Slider_Lumens.Value);
@@ -292,8 +306,7 @@ Textes_Tableau Textes_Fichier(const Parametres_Lus &p)
     }
     t.Serial_Number = p.Numero_Serie;
 
-    // The firmware's list layout: the lists hold the 5-minute level from minor version 3 on.
-    const bool avec_leq5 = p.Version_Mineure.value_or(0) >= 3;
+    const bool avec_leq5 = Disposition_Leq5(p.Version_Majeure.value_or(0), p.Version_Mineure.value_or(0));
     t.Aff_Centre =
         avec_leq5 ? Choix(Valeur(p.Aff_Centre), {Textes::Leq10, Textes::Leq5, Textes::Leq1, Textes::Leq1s})
                   : Choix(Valeur(p.Aff_Centre), {Textes::Leq10, Textes::Leq1, Textes::Leq1s});

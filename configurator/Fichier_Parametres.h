@@ -17,6 +17,11 @@ namespace configurator::Fichier_Parametres {
 // The end marker of the name line.
 inline const QString Marqueur_Nom = QStringLiteral("+-*/");
 
+// Whether the display-area positions of a file of this firmware version count the "Niveau Leq 5 Minutes"
+// entry: every version but 2.0 to 2.2. The writer turns the window's choice into a position of this
+// layout, whatever its lists hold, so that the reader finds the same area again.
+bool Disposition_Leq5(int majeure, int mineure);
+
 // ---- Writing --------------------------------------------------------------------------------------------
 
 // The lines of a file, header first: 14 for a model with a clock, 13 without.

@@ -75,6 +75,32 @@ protected:
             [pdf, annuler] { return annuler ? std::nullopt : std::optional(pdf); });
         return pdf;
     }
+    // The settings window in view mode, filled by the read-back of `sim` on COM 9.
+    bool Relecture(panelsim::PanelSimulator &sim)
+    {
+        qputenv("PANEL_COM9", QByteArray::fromStdString(sim.path()));
+        D().Port_COM = 9;
+        D().Mode_Utilisateur = configurator::Declaration::Utilisateur;
+        D().Reponse_Absente_Signalee = true; // as the start-up leaves it
+        D().Envoi_Autorise = false;
+        main->mnuVisualiser->setEnabled(true);
+        main->mnuVisualiser->trigger();
+        if (configurator::Config::Instance() == nullptr)
+            return false;
+        const qint64 fin = platform::GetTickCount() + 5000;
+        while (!D().Envoi_Autorise && platform::GetTickCount() < fin)
+            configurator::Fonctions::Passe_Reception();
+        return D().Envoi_Autorise;
+    }
+    // Saves the settings window's parameters as `base`, then opens that file: the parameters window.
+    frmParametres *Sauver_Ouvrir(const QString &base)
+    {
+        Dialogue({Chemin(base)});
+        FS::Sauvegarde_Parametres();
+        main->mnuOpen->trigger();
+        EXPECT_EQ(configurator::Config::Instance(), nullptr); // one window at a time
+        return Parametres::Instance();
+    }
     static QString Ligne(const lecture_pdf::Page &p, const QString &mot)
     {
         const lecture_pdf::Mot *m = p.trouver(mot);
@@ -267,33 +293,63 @@ TEST_F(ParameterWindows, ReadBackOfASimulatedPanelSavedThenOpened)
     s.niveauAlarme = 92;
     s.modeLuminosite = 0, s.typeLuminosite = 1;
     sim.setSettings(s);
-    qputenv("PANEL_COM9", QByteArray::fromStdString(sim.path()));
-    D().Port_COM = 9;
-    D().Mode_Utilisateur = configurator::Declaration::Utilisateur;
-    D().Reponse_Absente_Signalee = true; // as the start-up leaves it
-    main->mnuVisualiser->setEnabled(true);
-    main->mnuVisualiser->trigger();
-    ASSERT_NE(configurator::Config::Instance(), nullptr);
-    const qint64 fin = platform::GetTickCount() + 5000;
-    while (!D().Envoi_Autorise && platform::GetTickCount() < fin)
-        configurator::Fonctions::Passe_Reception();
-    ASSERT_TRUE(D().Envoi_Autorise);
+    ASSERT_TRUE(Relecture(sim));
 
     // A name typed but not sent is what the file takes, as the window shows it.
     configurator::Config::Instance()->Text_Name->setText(QStringLiteral("Stade sud"));
-    Dialogue({Chemin(QStringLiteral("stade"))});
-    FS::Sauvegarde_Parametres();
+    frmParametres *w = Sauver_Ouvrir(QStringLiteral("stade"));
     EXPECT_TRUE(
         demandes[0].proposedName.startsWith(Modele().Prefixe_Nom_Fichier + QStringLiteral("Stade sud - ")));
-    main->mnuOpen->trigger();
-    EXPECT_EQ(configurator::Config::Instance(), nullptr); // one window at a time
-    frmParametres *w = Parametres::Instance();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(
         (QStringList{w->Label_Name->text(), w->Label_Offset->text(), w->Label_Alarme->text(),
                      w->Label_Lumens->text(), w->Label_Value_Lumens->text(), w->Label_FirmWare->text()}),
         (QStringList{" Stade sud", "-07 dB", "92 dB", "Luminosité Automatique", "Luminosité Extérieure",
                      Modele().Horloge() ? "Version 2.4" : "Version 2.3"}));
+    EXPECT_TRUE(platform::ShownMessages().empty());
+}
+
+// The display areas that the settings window shows come back from the saved file, whether its lists hold
+// the 5-minute level for the panel's firmware or not.
+TEST_F(ParameterWindows, DisplayAreasOfEveryFirmwareSurviveSaveAndOpen)
+{
+    const bool pelmar = Modele().Horloge();
+    struct Cas
+    {
+        uint8_t majeure, mineure, centre, gauche; // area codes: 1 Leq 1 s, 3 Leq 1 min, 4 Leq 5 min, 0x88 off
+        size_t entrees;                           // entries of the centre list shown
+        const char *texte_centre, *texte_gauche;  // in the file's view
+    };
+    const Cas cas[] = {
+        {2, 3, 4, 1, 4, "Niveau Leq 5 Minutes", "Niveau Leq 1 Seconde"},
+        {2, 2, 1, 0x88, 3, "Niveau Leq 1 Seconde", "Afficheur Désactivé"},
+        {2, 4, 1, 0x88, pelmar ? 4u : 3u, "Niveau Leq 1 Seconde", "Afficheur Désactivé"},
+        {3, 0, 1, 0x88, 4, "Niveau Leq 1 Seconde", "Afficheur Désactivé"},
+        {3, 0, 4, 3, 4, "Niveau Leq 5 Minutes", "Niveau Leq 1 Minute"},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(testing::Message() << int(c.majeure) << '.' << int(c.mineure) << " areas "
+                                        << int(c.centre) << ' ' << int(c.gauche));
+        panelsim::PanelSimulator sim;
+        sim.setModel(pelmar ? panelsim::Model::Pelmar : panelsim::Model::Tuvik);
+        auto s = sim.settings();
+        s.versionMajeure = c.majeure, s.versionMineure = c.mineure;
+        s.centre = c.centre, s.basGauche = c.gauche;
+        sim.setSettings(s);
+        ASSERT_TRUE(Relecture(sim));
+        const configurator::frmConfig *cfg = configurator::Config::Instance();
+        ASSERT_EQ(static_cast<size_t>(cfg->Combo_Aff_Centre->count()), c.entrees);
+        const QString fenetre = cfg->Combo_Aff_Centre->currentText() + QLatin1Char('|') +
+                                cfg->Combo_Aff_Bas_Gauche->currentText();
+        EXPECT_EQ(fenetre, QString::fromUtf8(c.texte_centre) + QLatin1Char('|') +
+                               QString::fromUtf8(c.texte_gauche)
+                                   .replace(QStringLiteral("Afficheur Désactivé"),
+                                            QStringLiteral("Désactiver l'Afficheur")));
+        frmParametres *w = Sauver_Ouvrir(QStringLiteral("aires"));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->Label_Aff_Centre->text(), QString::fromUtf8(c.texte_centre));
+        EXPECT_EQ(w->Label_Aff_Bas_Gauche->text(), QString::fromUtf8(c.texte_gauche));
+    }
     EXPECT_TRUE(platform::ShownMessages().empty());
 }
 

@@ -229,7 +229,8 @@ TEST_F(ParameterFile, TextsOfAFileView)
     EXPECT_EQ(t.Value_Lumens, QStringLiteral("Luminosité Extérieure")); // the manual value passed over
     EXPECT_EQ(t.Capteur, Modele().Capteur_Ferrin_Fichier);
 
-    // Display areas by the minor version's list layout alone.
+    // Display areas by the version's list layout: without the 5-minute level for 2.0 to 2.2 only; a
+    // position beyond the layout shows nothing.
     const auto aires = [](const char *version, const char *centre, const char *gauche) {
         QStringList lignes = FP::Lignes(Reglages(), {0, 2, 4}, false);
         lignes[3] = QString::fromLatin1(version);
@@ -240,7 +241,8 @@ TEST_F(ParameterFile, TextsOfAFileView)
     };
     EXPECT_EQ(aires("2 2", "1", "3"), QStringLiteral("Niveau Leq 1 Minute|Afficheur Désactivé"));
     EXPECT_EQ(aires("2 3", "1", "3"), QStringLiteral("Niveau Leq 5 Minutes|Niveau Leq 1 Seconde"));
-    EXPECT_EQ(aires("3 1", "3", "4"), QStringLiteral("|"));
+    EXPECT_EQ(aires("3 1", "3", "4"), QStringLiteral("Niveau Leq 1 Seconde|Afficheur Désactivé"));
+    EXPECT_EQ(aires("2 2", "3", "4"), QStringLiteral("|"));
 }
 
 TEST_F(ParameterFile, TextsOfThePrintedSheet)
