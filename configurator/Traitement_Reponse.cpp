@@ -491,6 +491,10 @@ void Decodeur::Code(int code, int valeur)
         }
         return;
     }
+    // A code answer is only ever asked for by the access-code window: one that comes late, when that
+    // window is gone, must neither refuse nor accept anything.
+    if (!d.Ouvert.Ouvert_Password)
+        return;
     if (code == 0x57)
         d.Code_Masque = QString::number(valeur);
     else

@@ -247,6 +247,16 @@ TEST_F(Decodeur, AccessCodeAcceptedWhenTheDigitsMatch)
     dec.controles.Password.Combo_Chiffre = {QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("9"),
                                             QStringLiteral("2")};
     Declaration::D().Mode_Visualisation = true;
+    // Late, with no access-code window (a view-only settings window open): nothing at all.
+    Declaration::D().Ouvert.Ouvert_Config = true;
+    dec.Groupes(Reponse_Code({4, 0, 9, 2}));
+    dec.Groupes({{0x57, 9}, {0x58, 9}, {0x59, 9}, {0x5A, 9}}); // a wrong code neither
+    EXPECT_TRUE(dec.actions.empty());
+    EXPECT_TRUE(Declaration::D().Mode_Visualisation);
+    EXPECT_FALSE(Declaration::D().Reponse_Absente_Signalee);
+    EXPECT_EQ(dec.controles.Password.Combo_Chiffre[0], QStringLiteral("4"));
+
+    Declaration::D().Ouvert.Ouvert_Password = true;
     dec.Groupes(Reponse_Code({4, 0, 9, 2}));
     ASSERT_EQ(dec.actions.size(), 1u);
     EXPECT_EQ(dec.actions[0].genre, Genre::Code_Accepte);
@@ -257,6 +267,7 @@ TEST_F(Decodeur, AccessCodeAcceptedWhenTheDigitsMatch)
 
 TEST_F(Decodeur, AccessCodeRefusedWhenWrongOrDamaged)
 {
+    Declaration::D().Ouvert.Ouvert_Password = true;
     const auto essai = [&](const std::vector<std::pair<int, int>> &reponse) {
         Declaration::D().Code_Masque.clear();
         dec.actions.clear();
@@ -283,6 +294,9 @@ TEST_F(Decodeur, AccessCodeRefusedWhenWrongOrDamaged)
 TEST_F(Decodeur, MaskedCodeIsOnlyShownWhenAsked)
 {
     Declaration::D().Afficher_Code_Masque = true;
+    dec.Groupes({{0x57, 5}, {0x58, 0}, {0x59, 7}, {0x5A, 1}});
+    EXPECT_TRUE(dec.actions.empty()); // the window that asked is gone
+    Declaration::D().Ouvert.Ouvert_Password = true;
     dec.Groupes({{0x57, 5}, {0x58, 0}, {0x59, 7}, {0x5A, 1}});
     ASSERT_EQ(dec.actions.size(), 1u);
     EXPECT_EQ(dec.actions[0].texte, QStringLiteral("Code Masqué = 5071."));

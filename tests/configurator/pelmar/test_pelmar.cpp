@@ -170,6 +170,7 @@ TEST_F(Pelmar, ClockAndDateEdgeCases)
 
 TEST_F(Pelmar, WrongCodeIsSignalledToThePanel)
 {
+    Declaration::D().Ouvert.Ouvert_Password = true;
     dec.Groupes({{0x57, 0}, {0x58, 0}, {0x59, 0}, {0x5A, 0}});
     ASSERT_EQ(dec.actions.size(), 2u);
     EXPECT_EQ(dec.actions[0].genre, Genre::Envoi);

@@ -142,6 +142,7 @@ TEST_F(Tuvik, OwnWordsForAcknowledgementsAndCurrentLevels)
 
 TEST_F(Tuvik, WrongCodeSendsNothing)
 {
+    Declaration::D().Ouvert.Ouvert_Password = true;
     dec.Groupes({{0x57, 0}, {0x58, 0}, {0x59, 0}, {0x5A, 0}});
     ASSERT_EQ(dec.actions.size(), 1u);
     EXPECT_EQ(dec.actions[0].texte,
