@@ -2,6 +2,7 @@
 
 #include "configurator/Fonctions_Reglages.h"
 #include "configurator/Modele.h"
+#include "platform/ansi_text.h"
 
 #include <QFile>
 #include <algorithm>
@@ -115,27 +116,27 @@ bool Lire_Lignes(std::vector<QByteArray> lignes, Parametres_Lus &p)
     // Empty lines after the last value change nothing.
     while (lignes.size() > attendues && lignes.back().isEmpty())
         lignes.pop_back();
-    if (lignes.size() != attendues || lignes[0] != m.Entete_Fichier.toLatin1())
+    if (lignes.size() != attendues || lignes[0] != platform::ToAnsi(m.Entete_Fichier))
         return false;
     if (!Nombre_Signe(lignes[1]) || !Chiffres(lignes[2]))
         return false;
-    p.Offset = QString::fromLatin1(lignes[1]);
-    p.Alarme = QString::fromLatin1(lignes[2]);
+    p.Offset = platform::FromAnsi(lignes[1]);
+    p.Alarme = platform::FromAnsi(lignes[2]);
 
     const QList<QByteArray> version = lignes[3].split(' ');
     if (version.size() != 2 || !Chiffres(version[0]) || !Chiffres(version[1]))
         return false;
-    const qint64 majeure = Valeur(QString::fromLatin1(version[0])).value_or(0);
+    const qint64 majeure = Valeur(platform::FromAnsi(version[0])).value_or(0);
     p.Modele_40dB = majeure > 128;
     p.Version_Majeure = Entier(*p.Modele_40dB ? majeure - 128 : majeure);
-    p.Version_Mineure = Entier(Valeur(QString::fromLatin1(version[1])).value_or(0));
+    p.Version_Mineure = Entier(Valeur(platform::FromAnsi(version[1])).value_or(0));
 
     // The name runs to the marker that ends its line, whatever it holds itself.
-    const QByteArray marqueur = Marqueur_Nom.toLatin1();
+    const QByteArray marqueur = platform::ToAnsi(Marqueur_Nom);
     if (!lignes[4].endsWith(marqueur))
         return false;
-    p.Nom = QString::fromLatin1(lignes[4].chopped(marqueur.size()));
-    p.Numero_Serie = QString::fromLatin1(lignes[5]);
+    p.Nom = platform::FromAnsi(lignes[4].chopped(marqueur.size()));
+    p.Numero_Serie = platform::FromAnsi(lignes[5]);
 
     std::vector<QString *> suite{&p.Aff_Centre,  &p.Aff_Bas_Gauche, &p.Aff_Bas_Droite,
                                  &p.Mode_Lumens, &p.Type_Lumens,    &p.Valeur_Lumens};
@@ -147,7 +148,7 @@ bool Lire_Lignes(std::vector<QByteArray> lignes, Parametres_Lus &p)
         if (!Valeur_Ou_Inconnue(ligne))
             return false;
         // An unknown value shows as nothing.
-        *suite[i] = ligne == "-1" ? QString() : QString::fromLatin1(ligne);
+        *suite[i] = ligne == "-1" ? QString() : platform::FromAnsi(ligne);
     }
     return true;
 }
@@ -206,7 +207,7 @@ QByteArray Contenu(const QStringList &lignes)
 {
     QByteArray octets;
     for (const QString &ligne : lignes)
-        octets += ligne.toLatin1() + "\r\n";
+        octets += platform::ToAnsi(ligne) + "\r\n";
     return octets;
 }
 
@@ -229,7 +230,7 @@ bool Extension_Valide(const QString &chemin)
 
 bool Entete_Valide(const QByteArray &debut)
 {
-    return debut == Modele().Entete_Fichier.toLatin1();
+    return debut == platform::ToAnsi(Modele().Entete_Fichier);
 }
 
 Verification Verifier(const QString &chemin)
@@ -239,7 +240,7 @@ Verification Verifier(const QString &chemin)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         return Verification::Illisible;
-    const qsizetype longueur = Modele().Entete_Fichier.toLatin1().size();
+    const qsizetype longueur = platform::ToAnsi(Modele().Entete_Fichier).size();
     const QByteArray debut = fichier.read(longueur);
     if (debut.size() < longueur)
         return Verification::Illisible;

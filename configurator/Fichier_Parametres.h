@@ -28,7 +28,7 @@ bool Disposition_Leq5(int majeure, int mineure);
 // `version` holds the major number at [1] and the minor at [2], as Declaration keeps them.
 QStringList Lignes(const Controles_Config &c, const std::array<int16_t, 3> &version, bool modele_40dB);
 
-// The file's bytes: single-byte Latin-1, CR LF after every line.
+// The file's bytes: single-byte Windows-1252, CR LF after every line.
 QByteArray Contenu(const QStringList &lignes);
 
 // The name that the save dialog proposes: "<prefix><name> - dd-mm-yyyy.<ext>".

@@ -38,7 +38,7 @@ protected:
     QTemporaryDir dossier;
 };
 
-TEST_F(ParameterFile, RoundTripOfLatin1LinesWithCrLf)
+TEST_F(ParameterFile, RoundTripOfSingleByteLinesWithCrLf)
 {
     const QStringList lignes = FP::Lignes(Reglages(), {0, 2, 4}, false);
     ASSERT_EQ(lignes.size(), Nombre_Lignes());
@@ -77,6 +77,18 @@ TEST_F(ParameterFile, NameSignAnd40dBEdgeCases)
     c.Text_Name = QStringLiteral("AB+-*/CD");
     EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" AB+-*/CD"));
     EXPECT_EQ(FP::Lire(Octets(c)).Capteur, QStringLiteral("2"));
+
+    // Names in the desktops' code page, Windows-1252: its signs at 0x80..0x9F are one byte each and read
+    // back; a character it lacks is a '?'. Every byte of an older name line reads and is written again.
+    c.Text_Name = QStringLiteral("L’œuvre 5 € Ÿ…Ω");
+    EXPECT_TRUE(Octets(c).contains(" L\x92\x9cuvre 5 \x80 \x9f\x85?+-*/\r\n"));
+    EXPECT_EQ(FP::Lire(Octets(c)).Nom, QStringLiteral(" L’œuvre 5 € Ÿ…?"));
+    QByteArray tous;
+    for (int b = 0x20; b <= 0xFF; ++b)
+        tous += static_cast<char>(b);
+    c.Text_Name = FP::Lire(Octets(c).replace(" L\x92\x9cuvre 5 \x80 \x9f\x85?", " " + tous)).Nom->mid(1);
+    EXPECT_EQ(c.Text_Name.size(), tous.size());
+    EXPECT_TRUE(Octets(c).contains(" " + tous + "+-*/\r\n"));
     c.Text_Name = QStringLiteral("AB");
 
     for (const auto &[offset, ligne, texte] :
