@@ -399,11 +399,12 @@ void Decodeur::Horloge(int code, int valeur)
         cfg.Text_Heure = d.Texte_Heures + QStringLiteral(":") + d.Texte_Minutes;
         Fin_Attente();
         break;
-    case 0x55: {
-        const int jour = valeur & 7;
-        d.Texte_Jour_Semaine = jour < 7 ? Jours_Semaine[jour] : QString();
+    case 0x55:
+        // Sunday is any multiple of 8; Monday to Saturday only their own number.
+        d.Texte_Jour_Semaine = (valeur & 7) == 0            ? Jours_Semaine[0]
+                               : valeur >= 1 && valeur <= 6 ? Jours_Semaine[valeur]
+                                                            : QString();
         break;
-    }
     case 0x52: {
         const int jour = bcd(valeur & 0x3F);
         d.Texte_Jour = QString::number(jour);

@@ -133,16 +133,21 @@ TEST_F(Pelmar, ClockAndDateEdgeCases)
     EXPECT_EQ(Lignes(dec.actions), (QStringList{QString(), QStringLiteral("  Modification de l'Heure Ok !!!"),
                                                 QStringLiteral("  Heure = 07:49")}));
 
-    // Weekday 8 is Sunday; 7 is none, and the year then reports the date problem.
+    // Weekday 8 is Sunday, 6 Saturday; 7, 9 and 14 are none, and the year then reports the date problem.
     dec.actions.clear();
     dec.Groupes({{0x55, 8}, {0x52, 0x01}, {0x53, 0x02}, {0x54, 0x10}});
     EXPECT_EQ(Lignes(dec.actions).back(), QStringLiteral("  Date = Dimanche 1 Février 2010"));
     EXPECT_EQ(dec.controles.Config.DTP_Date, QDate(2010, 2, 1));
     dec.actions.clear();
-    dec.Groupes({{0x55, 7}, {0x54, 0x10}});
-    ASSERT_EQ(dec.actions.size(), 2u);
-    EXPECT_EQ(dec.actions[0].titre, QStringLiteral("Problème de Date de l'Pelmar"));
-    EXPECT_EQ(dec.actions[1].genre, Genre::Fin_Attente);
+    dec.Groupes({{0x55, 6}, {0x54, 0x10}});
+    EXPECT_EQ(Lignes(dec.actions).back(), QStringLiteral("  Date = Samedi 1 Février 2010"));
+    for (const int jour : {7, 9, 14}) {
+        dec.actions.clear();
+        dec.Groupes({{0x55, jour}, {0x54, 0x10}});
+        ASSERT_EQ(dec.actions.size(), 2u) << jour;
+        EXPECT_EQ(dec.actions[0].titre, QStringLiteral("Problème de Date de l'Pelmar"));
+        EXPECT_EQ(dec.actions[1].genre, Genre::Fin_Attente);
+    }
 
     // A day or month out of range is emptied with its own message.
     dec.actions.clear();
