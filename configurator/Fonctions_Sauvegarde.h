@@ -10,7 +10,7 @@ namespace configurator::Fonctions_Sauvegarde {
 // not sent included); without the window, the values it showed last.
 Controles_Config Reglages_Affiches();
 
-// "Sauvegarde Paramètres": asks for a name (again while it is empty) and writes the file.
+// "Sauvegarde Paramètres": asks for a name and writes the file; an empty name ends it like Cancel.
 void Sauvegarde_Parametres();
 
 // "Ouverture Paramètres": asks for a file; one that passes the check replaces the open window by the
