@@ -1,5 +1,5 @@
 // The parameter file as plain functions: its lines from the settings window's controls, its name and check,
-// its character-by-character reader, and the texts of the two parameter tables (file view and sheet).
+// its line-by-line reader, and the texts of the two parameter tables (file view and sheet).
 #pragma once
 
 #include "configurator/Controles_Config.h"
