@@ -137,6 +137,16 @@ void ListBox::mousePressEvent(QMouseEvent *event)
     emit Click();
 }
 
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
+                                                              const QEvent *event) const
+{
+    // A press below the last line leaves the selection alone, and Click has already told it; Qt 6.4
+    // would clear it on the release, behind the handlers' back.
+    if (!index.isValid() && event && event->type() == QEvent::MouseButtonRelease)
+        return QItemSelectionModel::NoUpdate;
+    return QListView::selectionCommand(index, event);
+}
+
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
     const int before = ListIndex();

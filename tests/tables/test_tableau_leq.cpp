@@ -283,6 +283,45 @@ TEST_F(TableauLeq, MouseKeepsTheListsInStepByDateAndTimeOrByIndex)
     EXPECT_EQ(w.List_Crete->ListIndex(), 54);
 }
 
+TEST_F(TableauLeq, PressBelowTheLastLineLeavesTheListsAsTheyWere)
+{
+    // 10:00 is a 10-minute row, 10:01 to 10:03 are 5-minute rows: every list ends above its bottom.
+    frmTableau_Leq &w =
+        ouvrir(panelsim::makeRecords(2, 3, 2009, 10, 0, 4), QDate(2009, 3, 2), QDate(2009, 3, 2));
+    ASSERT_EQ(w.List_Leq10->ListCount(), 1);
+    ASSERT_EQ(w.List_Leq5->ListCount(), 3);
+    ASSERT_EQ(w.List_Leq1->ListCount(), 4);
+    ASSERT_EQ(w.List_Crete->ListCount(), 4);
+    auto indices = [&w] {
+        return std::vector<int>{w.List_Leq10->ListIndex(), w.List_Leq5->ListIndex(), w.List_Leq1->ListIndex(),
+                                w.List_Crete->ListIndex()};
+    };
+
+    // A line clicked in each list in turn puts the four in step; a press in the empty space below
+    // that list's last line then moves none of them.
+    const struct
+    {
+        const char *nom;
+        ListBox *liste;
+        int ligne;
+        std::vector<int> en_pas;
+    } cas[] = {{"List_Leq10", w.List_Leq10, 0, {0, -1, 0, 0}},
+               {"List_Leq5", w.List_Leq5, 1, {0, 1, 2, 2}},
+               {"List_Leq1", w.List_Leq1, 3, {0, 2, 3, 3}},
+               {"List_Crete", w.List_Crete, 0, {0, 2, 0, 0}}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.nom);
+        cliquer(c.liste, c.ligne);
+        ASSERT_EQ(indices(), c.en_pas);
+        const QRect derniere = c.liste->visualRect(c.liste->model()->index(c.liste->ListCount() - 1, 0));
+        const QPoint dessous(derniere.center().x(), derniere.bottom() + 10);
+        ASSERT_TRUE(c.liste->viewport()->rect().contains(dessous));
+        ASSERT_FALSE(c.liste->indexAt(dessous).isValid());
+        QTest::mouseClick(c.liste->viewport(), Qt::LeftButton, {}, dessous);
+        EXPECT_EQ(indices(), c.en_pas);
+    }
+}
+
 TEST_F(TableauLeq, EmptyListTextFollowsByIndex)
 {
     // Mixed layout whose 5-minute list holds only its empty-list text: that line has no ":".
