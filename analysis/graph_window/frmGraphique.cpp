@@ -50,14 +50,15 @@ LineControl *ligne(PictureBox *box, Qt::PenStyle style)
     return l;
 }
 
-// The frame round the summary block, for its four-row layout: rows 1 to 5 across, 6 to 8 down.
+// The frame round the summary block as designed: rows 1 to 5 and the bottom edge 9 across, the column
+// rule 6 and the sides 7 and 8 down.
 void cadre(std::array<Fonctions_Graphique::Ligne_Fenetre, 10> &line)
 {
     for (int n = 1; n <= 5; ++n)
-        line[static_cast<size_t>(n)] = {8130, 3720.f + 330 * (n - 1), 14745, 3720.f + 330 * (n - 1), true};
-    for (const auto &[n, x] : {std::pair{6, 8130.f}, {7, 11490.f}, {8, 14745.f}})
-        line[static_cast<size_t>(n)] = {x, 3720, x, 5040, true};
-    line[9] = {8130, 4980, 14745, 4980, false};
+        line[static_cast<size_t>(n)] = {8100, 3690.f + 330 * (n - 1), 14790, 3690.f + 330 * (n - 1), true};
+    for (const auto &[n, x] : {std::pair{6, 11445.f}, {7, 8100.f}, {8, 14790.f}})
+        line[static_cast<size_t>(n)] = {x, 3690, x, 5010, true};
+    line[9] = {8100, 5070, 14790, 5070, true};
 }
 
 } // namespace
@@ -130,14 +131,13 @@ frmGraphique::frmGraphique()
     Label_Entete_Leq10 = label(this, Textes_Graphique::Entete_Leq10, 8160, 4080, 3225, 195);
     Label_Entete_Leq1 = label(this, Textes_Graphique::Entete_Leq1, 8160, 4410, 3225, 195);
     Label_Entete_Crete = label(this, Textes_Graphique::Entete_Crete, 8160, 4740, 3225, 195);
-    Label_Entete_Leq5 = label(this, Textes_Graphique::Entete_Leq5, 8160, 5070, 3225, 195);
+    // The 5-minute labels stand at the right edge until the maxima routine places them.
+    Label_Entete_Leq5 = label(this, Textes_Graphique::Entete_Leq5, 14850, 4140, 315, 255);
     Label_Alarme = label(this, QString(), 11520, 3750, 3195, 195);
     Label_Leq10_Maxi = label(this, QString(), 11520, 4080, 3195, 195);
     Label_Leq1_Maxi = label(this, QString(), 11520, 4410, 3195, 195);
     Label_Crete_Maxi = label(this, QString(), 11520, 4740, 3195, 195);
-    Label_Leq5_Maxi = label(this, QString(), 11520, 5070, 3195, 195);
-    Label_Entete_Leq5->hide();
-    Label_Leq5_Maxi->hide();
+    Label_Leq5_Maxi = label(this, QString(), 14850, 4560, 285, 255);
     cadre(Line);
 
     Inscrire_Dessin();

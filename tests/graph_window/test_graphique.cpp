@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -50,6 +51,12 @@ int pixels(const platform::PictureBox *box, const QColor &couleur)
 
 const QColor Rouge(255, 0, 0);
 const QColor Vert(0, 146, 64);
+
+// A frame line of the window as its end points in twips and whether it shows.
+std::tuple<float, float, float, float, bool> bouts(const Fonctions_Graphique::Ligne_Fenetre &l)
+{
+    return {l.X1, l.Y1, l.X2, l.Y2, l.Visible};
+}
 
 QStringList entrees(const QComboBox *c)
 {
@@ -252,6 +259,11 @@ TEST_F(FenetreGraphique, LoadCopiesThePeriodAndDrawsTheFirstViews)
     EXPECT_EQ(pixels(w.Graphique_Leq3, Vert), 0) << "no alarm line on the peak pane";
     EXPECT_GT(w.List_Evenements->ListCount(), 0);
     EXPECT_EQ(w.Label_Alarme->text(), QStringLiteral("75 dB"));
+    // Five rows: the frame rises, its columns stay where they were designed.
+    EXPECT_EQ(bouts(w.Line[1]), bouts({8100, 3630, 14790, 3630, true}));
+    EXPECT_EQ(bouts(w.Line[6]), bouts({11445, 3630, 11445, 4980, true}));
+    EXPECT_EQ(bouts(w.Line[7]), bouts({8100, 3630, 8100, 4980, true}));
+    EXPECT_EQ(bouts(w.Line[9]), bouts({8100, 4980, 14790, 4980, true}));
     EXPECT_TRUE(main->isEnabled());
 }
 
@@ -424,6 +436,20 @@ TEST_F(FenetreGraphique, NoDataShowsTheMessageAndLeavesTheWindowEmpty)
     EXPECT_EQ(w->Cmd_New_Graph_Old->text().simplified(), QStringLiteral("Nouveau graphique"))
         << "its design text";
     EXPECT_TRUE(main->isEnabled());
+    // The summary block in its design layout: the frame, Line9 under it and the 5-minute labels at the
+    // window's right edge, all shown.
+    for (int n = 1; n <= 5; ++n) {
+        const float y = 3690.f + 330 * (n - 1);
+        EXPECT_EQ(bouts(w->Line[static_cast<size_t>(n)]), bouts({8100, y, 14790, y, true})) << "Line" << n;
+    }
+    EXPECT_EQ(bouts(w->Line[6]), bouts({11445, 3690, 11445, 5010, true}));
+    EXPECT_EQ(bouts(w->Line[7]), bouts({8100, 3690, 8100, 5010, true}));
+    EXPECT_EQ(bouts(w->Line[8]), bouts({14790, 3690, 14790, 5010, true}));
+    EXPECT_EQ(bouts(w->Line[9]), bouts({8100, 5070, 14790, 5070, true}));
+    EXPECT_EQ(w->Label_Entete_Leq5->geometry(), platform::TwipsRect(14850, 4140, 315, 255));
+    EXPECT_EQ(w->Label_Leq5_Maxi->geometry(), platform::TwipsRect(14850, 4560, 285, 255));
+    EXPECT_FALSE(w->Label_Entete_Leq5->isHidden());
+    EXPECT_FALSE(w->Label_Leq5_Maxi->isHidden());
     // The pane buttons do nothing without data.
     w->Cmd_Zoom1_Click();
     EXPECT_TRUE(w->Volet_Normal(1));
