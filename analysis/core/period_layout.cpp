@@ -33,7 +33,7 @@ static void trait(QWidget *parent, int left, int top, int width, int height)
     platform::PlaceTwips(f, left, top, width, height);
 }
 
-std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions)
+std::vector<QLabel *> Lignes(QWidget *parent, int top, const QStringList &captions)
 {
     std::vector<QLabel *> valeurs;
     for (int i = 0; i < captions.size(); ++i) {
@@ -42,14 +42,34 @@ std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QString
         QLabel *v = Texte(parent, QString(), 3390, y, 3195, 225);
         v->setAlignment(Qt::AlignCenter);
         valeurs.push_back(v);
-        trait(parent, 60, y - 75, 6615, 15);
     }
+    return valeurs;
+}
+
+std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions)
+{
+    std::vector<QLabel *> valeurs = Lignes(parent, top, captions);
+    for (int i = 0; i < captions.size(); ++i)
+        trait(parent, 60, top + 360 * i - 75, 6615, 15);
     const int bas = top + 360 * static_cast<int>(captions.size()) - 75;
     trait(parent, 60, bas, 6615, 15);
     trait(parent, 60, top - 75, 15, bas - top + 90);
     trait(parent, 3300, top - 75, 15, bas - top + 90);
     trait(parent, 6660, top - 75, 15, bas - top + 90);
     return valeurs;
+}
+
+void Cadre(QWidget *parent, int left, int top, int right, int bottom)
+{
+    auto *f = new QFrame(parent);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Plain);
+    f->setLineWidth(2);
+    // The lines start at (left, top) and (right, bottom) and are 2 pixels wide from there.
+    f->setGeometry(platform::Px(left), platform::Px(top), platform::Px(right) - platform::Px(left) + 2,
+                   platform::Px(bottom) - platform::Px(top) + 2);
+    // Beneath the labels and calendars it surrounds, so that it never takes their clicks.
+    f->lower();
 }
 
 QCalendarWidget *Calendrier(QWidget *parent, int left, int top)

@@ -13,9 +13,13 @@ namespace period_layout {
 
 QLabel *Titre(QWidget *parent, const QString &text, int top, int width);
 QLabel *Texte(QWidget *parent, const QString &text, int left, int top, int width, int height);
-// Rows 360 twips apart from `top`: a caption on the left, a centred value label on the right,
-// thin lines round them. Returns the value labels.
+// Rows 360 twips apart from `top`: a caption on the left, a centred value label on the right.
+// Returns the value labels.
+std::vector<QLabel *> Lignes(QWidget *parent, int top, const QStringList &captions);
+// The same rows with thin lines round them.
 std::vector<QLabel *> Lignes_Information(QWidget *parent, int top, const QStringList &captions);
+// Lines 2 pixels wide round a block, from (left, top) to (right, bottom) in twips, beneath its controls.
+void Cadre(QWidget *parent, int left, int top, int right, int bottom);
 
 // A month calendar of the period windows at (left, top) in twips: French day names, Monday first, a grid.
 QCalendarWidget *Calendrier(QWidget *parent, int left, int top);

@@ -31,13 +31,15 @@ const QDate Dernier_Jour(2099, 12, 31);
 frmInTableau_Old::frmInTableau_Old() : platform::Form(Kind::MdiChild, QString(), 6750, 5370)
 {
     period_layout::Titre(this, QStringLiteral("La mémoire contient les données suivantes :"), 120, 6495);
-    const auto lignes = period_layout::Lignes_Information(
+    const auto lignes = period_layout::Lignes(
         this, 480,
         {QStringLiteral("Date de Début de la Mémoire :"), QStringLiteral("Date de Fin de la Mémoire :")});
+    period_layout::Cadre(this, 60, 60, 6660, 1140);
     Label_Start_Memory = lignes[0];
     Label_End_Memory = lignes[1];
 
     period_layout::Titre(this, QStringLiteral("Analyse des Données :"), 1350, 6465);
+    period_layout::Cadre(this, 60, 1290, 6660, 4650);
     period_layout::Texte(this, QStringLiteral("Date de Début d'Analyse :"), 120, 1710, 3135, 225);
     period_layout::Texte(this, QStringLiteral("Date de Fin d''Analyse :"), 3390, 1740, 3195, 225);
     MonthView_Start = period_layout::Calendrier(this, 360, 2130);

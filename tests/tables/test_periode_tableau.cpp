@@ -10,6 +10,7 @@
 #include "test_support.h"
 
 #include <QDate>
+#include <QImage>
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
@@ -27,6 +28,23 @@ const QString Texte_Non_Coherentes = QStringLiteral(
     "Attention : Les dates d'analyse choisies ne sont pas cohérentes avec les données en mémoire!!! "
     "Voulez-vous toujours effectuer cette analyse???");
 const QString Titre_Non_Coherentes = QStringLiteral("Données d'analyses non Cohérentes !!!");
+
+// The dark runs (first pixel, length) met along row `y`, or along column `x` when `y` is -1.
+std::vector<std::pair<int, int>> traitsSombres(const QImage &image, int x, int y)
+{
+    const bool colonne = y < 0;
+    const int n = colonne ? image.height() : image.width();
+    std::vector<std::pair<int, int>> traits;
+    for (int i = 0; i < n; ++i) {
+        if (qGray(colonne ? image.pixel(x, i) : image.pixel(i, y)) >= 64)
+            continue;
+        if (!traits.empty() && traits.back().first + traits.back().second == i)
+            ++traits.back().second;
+        else
+            traits.emplace_back(i, 1);
+    }
+    return traits;
+}
 
 class PeriodeTableau : public ::testing::Test
 {
@@ -79,6 +97,16 @@ TEST_F(PeriodeTableau, ShowsTheDataHeldOnBothCalendars)
     EXPECT_EQ(d.Label_Start_Memory->text(), QStringLiteral(" Mardi   3 Mars 2009"));
     EXPECT_EQ(d.Label_End_Memory->text(), QStringLiteral(" Lundi   9 Mars 2009"));
     EXPECT_EQ(d.height(), platform::Px(5370));
+    // Lines 2 pixels wide frame the memory block (60, 60 to 6660, 1140) and the analysis block with its
+    // calendars (60, 1290 to 6660, 4650): crossed left of the labels, above the labels, and between
+    // the title of the analysis block and its captions.
+    using platform::Px;
+    using Traits = std::vector<std::pair<int, int>>;
+    const QImage image = d.grab().toImage();
+    EXPECT_EQ(traitsSombres(image, 6, -1),
+              (Traits{{Px(60), 2}, {Px(1140), 2}, {Px(1290), 2}, {Px(4650), 2}}));
+    EXPECT_EQ(traitsSombres(image, 0, Px(420)), (Traits{{Px(60), 2}, {Px(6660), 2}}));
+    EXPECT_EQ(traitsSombres(image, 0, Px(1620)), (Traits{{Px(60), 2}, {Px(6660), 2}}));
     // Record years are 2000 to 2099: the calendars offer no other.
     for (QCalendarWidget *c : {d.MonthView_Start, d.MonthView_End}) {
         EXPECT_EQ(c->minimumDate(), QDate(2000, 1, 1));
