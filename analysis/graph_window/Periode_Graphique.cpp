@@ -3,10 +3,29 @@
 #include "analysis/core/period_layout.h"
 #include "platform/twips.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 #include <algorithm>
 
 namespace Periode_Graphique {
+
+namespace {
+
+// The bold noon warning is nearly as wide as its box. It keeps the program's size, fixed before the window
+// goes into the main window (whose font may differ), and takes a smaller size only from a face wider than
+// Arial, so that it never reaches the box's right-hand rule.
+void Ajuster_Attention(QLabel *l)
+{
+    QFont f = l->font();
+    if (f.pointSizeF() <= 0)
+        return;
+    f.setPointSizeF(f.pointSizeF());
+    while (QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width() && f.pointSizeF() > 1)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    l->setFont(f);
+}
+
+} // namespace
 
 QDate Date_Reelle(int jour, int mois, int annee)
 {
@@ -118,10 +137,10 @@ Choix Construire_Choix(QWidget *parent, int haut, int gauche_options, const QStr
     c.Option_WeekEnd = option(QStringLiteral("3 Jours (Week-End)"), haut + 1140);
     c.Option_Semaine = option(QStringLiteral("7 Jours (Semaine)"), haut + 1500);
 
-    period_layout::Titre(
+    Ajuster_Attention(period_layout::Titre(
         parent,
         QStringLiteral("Attention : La Courbe ne commencera qu'à MIDI, le jour du début de l'analyse"),
-        haut + 1980, 6465);
+        haut + 1980, 6465));
 
     c.Cmd_Ok = new QPushButton(QStringLiteral("Ok"), parent);
     platform::PlaceTwips(c.Cmd_Ok, 2280, haut + 2370, 975, 375);

@@ -10,7 +10,10 @@
 #include "analysis/graph_window/frmInGraphique_Old.h"
 #include "download_fixture.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QFontMetrics>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 using Declaration::D;
@@ -331,6 +334,36 @@ TEST_F(DialoguePeriode, AnnulerClosesEitherDialogAndChangesNothing)
     EXPECT_FALSE(D().Ouvert.Ouvert_InGraphique_Old);
     EXPECT_EQ(D().Graphique.Nombre_Jours_Graphique, 3);
     EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(DialoguePeriode, TheNoonWarningFitsInsideItsBoxWithTheProgramsFont)
+{
+    const QFont avant = QApplication::font();
+    D().Index_Memoire = {2, 3, 9, 5, 3, 9, 0x30000, 0x30008};
+    donneesTenues();
+    // The warning's point size, once checked whole on its line and clear of the box's right-hand rule
+    // at x 6660 twips; 0 without a warning.
+    const auto taille = [](const platform::Form &d) -> double {
+        SCOPED_TRACE(d.windowTitle().toStdString());
+        for (const QLabel *l : d.findChildren<QLabel *>()) {
+            if (!l->text().startsWith(QStringLiteral("Attention : La Courbe")))
+                continue;
+            EXPECT_TRUE(l->font().bold());
+            EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width());
+            EXPECT_LT(l->geometry().right(), platform::Px(6660));
+            return l->font().pointSizeF();
+        }
+        return 0;
+    };
+    // The program's own font: the warning keeps its size.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    EXPECT_EQ(taille(Data_Total_Graph::Show()), 8);
+    EXPECT_EQ(taille(InGraphique_Old::Show()), 8);
+    // A face wider than the box was drawn for still stays inside it.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 10));
+    EXPECT_GT(taille(Data_Total_Graph::Show()), 0);
+    EXPECT_GT(taille(InGraphique_Old::Show()), 0);
+    QApplication::setFont(avant);
 }
 
 // ---- The dialog on the data held --------------------------------------------------------------------
