@@ -128,7 +128,8 @@ void Trace_Niveau_Alarme(platform::DrawingSurface &box);
 
 // ---- Cursor arrow and maxima ---------------------------------------------------------------------
 
-// Redraws the graph panes of the registered window and marks the cursor time on each with a blue arrow.
+// Redraws the graph panes of the registered window and marks the cursor time on each with a blue arrow;
+// under a rubber-band zoom it only adds the arrows.
 void Trace_Curseur(int16_t jour, int16_t mois, int16_t annee, int16_t heure, int16_t minute);
 // Lays out the registered window's summary block and fills it with the alarm level and the maxima.
 void Affiche_Maxima();

@@ -69,7 +69,8 @@ void Trace_Curseur(int16_t jour, int16_t mois, int16_t annee, int16_t heure, int
         if (choix.left(9) != QStringLiteral("Graphique"))
             continue;
         platform::DrawingSurface &box = *v.Graphique;
-        // Under a rubber-band zoom the zoomed scale and grid stay; the curve goes over itself.
+        // Under a rubber-band zoom the zoomed pane has just drawn its curve and the others are hidden:
+        // only the arrow is added.
         if (!D().Graphique.Zoom_Selection) {
             box.Cls();
             if (choix != Choix_Crete) {
@@ -78,9 +79,9 @@ void Trace_Curseur(int16_t jour, int16_t mois, int16_t annee, int16_t heure, int
             } else {
                 Trace_Axes_Crete(box);
             }
+            if (const QString serie = Serie_Du_Choix(choix); !serie.isEmpty())
+                Trace_Courbe(box, serie);
         }
-        if (const QString serie = Serie_Du_Choix(choix); !serie.isEmpty())
-            Trace_Courbe(box, serie);
 
         // A pane without a point at the cursor time gets no arrow; the other panes still get theirs.
         const double y = Niveau_Curseur(choix, jour, mois, annee, heure, minute);
