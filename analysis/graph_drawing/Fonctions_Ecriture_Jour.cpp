@@ -108,11 +108,4 @@ std::pair<int16_t, int16_t> Vue_Jours_Choix(const platform::DrawingSurface &box,
     return {entier16(std::nearbyint(gauche)), entier16(std::nearbyint(droite))};
 }
 
-std::pair<int16_t, int16_t> Vue_Jours_Zoom(const platform::DrawingSurface &box)
-{
-    const float gauche = box.ScaleLeft();
-    const float droite = gauche + box.ScaleWidth();
-    return {entier16(std::floor(gauche)), entier16(std::floor(droite))};
-}
-
 } // namespace Fonctions_Ecriture_Jour

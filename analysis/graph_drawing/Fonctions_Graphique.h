@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <utility>
 
 namespace Fonctions_Graphique {
@@ -84,8 +83,6 @@ constexpr int Hauteur_Volet_Normal = 4035;
 
 // Minutes in one x unit for a day count (60, 180 or 360), or 0 for a count other than 1, 3 or 7.
 int Minutes_Par_Unite(int16_t nombreJours);
-// x of a moment `minutes` after the period start; nullopt for a day count other than 1, 3 or 7.
-std::optional<double> X_Minutes(double minutes, int16_t nombreJours);
 // Level of the time axis: 60 for Leq, 70 for peak, 20 less on a 40 dB panel.
 int16_t Niveau_Base(bool crete, bool modele40dB);
 // The day count is 1, 3 or 7 and every date of the period (rows 1 to count + 1) is a real date.
@@ -149,7 +146,5 @@ void Ecriture_Jours(platform::DrawingSurface &box, int16_t X1, int16_t X2, int16
 // The visible x range of a zoomed pane as whole numbers, as its choice combo passes it: panes 1 and 2
 // round to the nearest (halves to even), pane 3 takes the ends down.
 std::pair<int16_t, int16_t> Vue_Jours_Choix(const platform::DrawingSurface &box, int volet);
-// As the rubber band's mouse-up passes it: both ends taken down.
-std::pair<int16_t, int16_t> Vue_Jours_Zoom(const platform::DrawingSurface &box);
 
 } // namespace Fonctions_Ecriture_Jour

@@ -142,14 +142,6 @@ int Minutes_Par_Unite(int16_t nombreJours)
     }
 }
 
-std::optional<double> X_Minutes(double minutes, int16_t nombreJours)
-{
-    const int unite = Minutes_Par_Unite(nombreJours);
-    if (unite == 0)
-        return std::nullopt;
-    return 12 + minutes / unite;
-}
-
 int16_t Niveau_Base(bool crete, bool modele40dB)
 {
     return static_cast<int16_t>((crete ? 70 : 60) - (modele40dB ? 20 : 0));

@@ -244,18 +244,12 @@ TEST_F(Axes, ImpossibleDayCountOrPeriodDateDrawsNothing)
     EXPECT_TRUE(FG::Periode_Valide(D().Graphique));
 }
 
-TEST(Coordonnees, MomentsBaseLevelsAndUnits)
+TEST(Coordonnees, BaseLevelsAndUnits)
 {
     EXPECT_EQ(FG::Minutes_Par_Unite(1), 60);
     EXPECT_EQ(FG::Minutes_Par_Unite(3), 180);
     EXPECT_EQ(FG::Minutes_Par_Unite(7), 360);
     EXPECT_EQ(FG::Minutes_Par_Unite(2), 0);
-    EXPECT_DOUBLE_EQ(*FG::X_Minutes(0, 1), 12);
-    EXPECT_DOUBLE_EQ(*FG::X_Minutes(1440, 1), 36);
-    EXPECT_DOUBLE_EQ(*FG::X_Minutes(3 * 1440, 3), 36);
-    EXPECT_DOUBLE_EQ(*FG::X_Minutes(7 * 1440, 7), 40);
-    EXPECT_DOUBLE_EQ(*FG::X_Minutes(90, 1), 13.5);
-    EXPECT_FALSE(FG::X_Minutes(10, 5).has_value());
     EXPECT_EQ(FG::Niveau_Base(false, false), 60);
     EXPECT_EQ(FG::Niveau_Base(false, true), 40);
     EXPECT_EQ(FG::Niveau_Base(true, false), 70);

@@ -171,7 +171,6 @@ TEST_F(EcritureJour, ChoiceRangeRoundsPanesOneAndTwoButTakesPaneThreeDown)
     EXPECT_EQ(EJ::Vue_Jours_Choix(p, 1), (std::pair<int16_t, int16_t>{16, 25}));
     EXPECT_EQ(EJ::Vue_Jours_Choix(p, 2), (std::pair<int16_t, int16_t>{16, 25}));
     EXPECT_EQ(EJ::Vue_Jours_Choix(p, 3), (std::pair<int16_t, int16_t>{15, 24}));
-    EXPECT_EQ(EJ::Vue_Jours_Zoom(p), (std::pair<int16_t, int16_t>{15, 24}));
 
     // The same view labels three days on pane 1 and two on pane 3.
     auto [a1, b1] = EJ::Vue_Jours_Choix(p, 1);
