@@ -1,6 +1,6 @@
 // The whole analysis road once, against the simulated panel: "Graphique Leq" from the menu, a new
-// transfer, the graph period dialog, the download, the graph window drawn, then a cursor, a zoom and a
-// pane printed to PDF.
+// transfer, the graph period dialog, the download, the graph window drawn, then a cursor, a zoom and the
+// enlarged pane printed to PDF.
 #include "analysis/core/frmData_Selected.h"
 #include "analysis/core/frmData_Type.h"
 #include "analysis/graph_window/Vues_Graphique.h"
@@ -116,6 +116,14 @@ TEST_F(RouteGraphique, NewTransferToTheGraphWindowThenCursorZoomAndPrint)
     EXPECT_TRUE(f->Line_Level1[0]->Visible());
     EXPECT_GT(Pixels(f->Graphique_Leq1->image(), Rouge), 20);
     EXPECT_GT(Pixels(f->Graphique_Leq1->image(), Bleu), 5);
+    EXPECT_FALSE(f->Cmd_Print1->isVisible()) << "a band-zoomed pane offers no print";
+
+    // Back to the whole enlarged period, whose print button the user presses.
+    f->Cmd_Zoom1_Click();
+    EXPECT_FALSE(g.Zoom_Selection);
+    EXPECT_TRUE(f->Volet_Agrandi(1));
+    ASSERT_TRUE(f->Cmd_Print1->isVisible());
+    EXPECT_GT(Pixels(f->Graphique_Leq1->image(), Bleu), 5) << "the cursor drawn again";
 
     // The enlarged pane on one landscape page of a PDF.
     QTemporaryDir dossier;
@@ -131,6 +139,7 @@ TEST_F(RouteGraphique, NewTransferToTheGraphWindowThenCursorZoomAndPrint)
     // The window and the main window are given back after the print.
     EXPECT_TRUE(main->isEnabled());
     EXPECT_TRUE(f->Combo_Choix1->isVisible());
+    EXPECT_TRUE(f->Cmd_Print1->isVisible());
     EXPECT_TRUE(boxes.shown().empty());
 }
 
