@@ -19,7 +19,7 @@ void Ajuster_Attention(QLabel *l)
     QFont f = l->font();
     if (f.pointSizeF() <= 0)
         return;
-    f.setPointSizeF(f.pointSizeF());
+    f.setPointSizeF(f.pointSizeF()); // marks the size as the label's own, not inherited
     while (QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width() && f.pointSizeF() > 1)
         f.setPointSizeF(f.pointSizeF() - 0.25);
     l->setFont(f);
