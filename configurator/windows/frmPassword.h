@@ -44,7 +44,7 @@ using Password = platform::FormSlot<frmPassword>;
 
 // Moves the focus to `suivant`, ready to take a typed digit when it is a digit combo.
 void Focus_Suivant(QWidget *suivant);
-// Enter in any of `controles` runs `ok`: the windows see keys before their controls.
+// Enter in any of `controles` runs `ok`: a filter owned by `form` sees their keys first.
 void Entree_Comme_Ok(platform::Form *form, const std::vector<QWidget *> &controles, std::function<void()> ok);
 
 } // namespace configurator
