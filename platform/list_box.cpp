@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <utility>
 
 namespace platform {
@@ -135,6 +136,16 @@ void ListBox::mousePressEvent(QMouseEvent *event)
 {
     QListView::mousePressEvent(event);
     emit Click();
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent *event)
+{
+    // A drag with the button held moves the selection under the mouse: each line it lands on is told
+    // as a press is, so that the handlers keep the lists in step with the line of the release.
+    const int before = ListIndex();
+    QListView::mouseMoveEvent(event);
+    if (event->buttons() != Qt::NoButton && ListIndex() != before)
+        emit Click();
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,

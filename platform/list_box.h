@@ -37,14 +37,16 @@ public:
     void setTopIndex(int i);
 
 signals:
-    // The user pressed a mouse button in the list (after the press moved the selection), or a key
-    // that moved the selected line. Never emitted for the program's own changes.
+    // The user pressed a mouse button in the list (after the press moved the selection), dragged the
+    // selection to another line with the button held, or pressed a key that moved the selected line.
+    // Never emitted for the program's own changes.
     void Click();
     // The user double-clicked a line.
     void DblClick();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;

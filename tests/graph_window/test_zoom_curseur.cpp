@@ -294,6 +294,7 @@ TEST_F(RubberBand, TheAlarmLineIsDrawnOnAZoomedLeqViewOnly)
 
 using zoom_fixture::Cliquer;
 using zoom_fixture::Ligne_Avec;
+using zoom_fixture::Tirer_Liste;
 
 class ListCursor : public zoom_fixture::Fenetre
 {
@@ -346,7 +347,11 @@ TEST_F(ListCursor, ARowOfEachListSetsTheCursorOnEveryGraphPaneMidnightAndWholeHo
             for (int j = 1; j <= 3; ++j)
                 if (j != k)
                     panes[size_t(j)]->Cls();
-            Cliquer(liste, ligne);
+            // The later row is reached by a drag from two rows above it.
+            if (heure == 15)
+                Tirer_Liste(liste, ligne - 2, ligne);
+            else
+                Cliquer(liste, ligne);
             attendre(jour, 3, heure, minute);
             // One series only: the other lists take the same row.
             for (int j = 1; j <= 3; ++j)

@@ -74,6 +74,19 @@ inline void Cliquer(platform::ListBox *liste, int ligne)
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(i).center());
 }
 
+// Presses row `de` of a list, drags to row `vers` with the button held and releases there, as a user
+// does; both rows in sight.
+inline void Tirer_Liste(platform::ListBox *liste, int de, int vers)
+{
+    liste->scrollTo(liste->model()->index(vers, 0));
+    const auto centre = [liste](int ligne) {
+        return liste->visualRect(liste->model()->index(ligne, 0)).center();
+    };
+    QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, centre(de));
+    QTest::mouseMove(liste->viewport(), centre(vers));
+    QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, centre(vers));
+}
+
 // The first row of a list whose text contains `texte`, -1 when none.
 inline int Ligne_Avec(const platform::ListBox *liste, const QString &texte)
 {

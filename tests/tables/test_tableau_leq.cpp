@@ -283,7 +283,7 @@ TEST_F(TableauLeq, MouseKeepsTheListsInStepByDateAndTimeOrByIndex)
     EXPECT_EQ(w.List_Crete->ListIndex(), 54);
 }
 
-TEST_F(TableauLeq, PressBelowTheLastLineLeavesTheListsAsTheyWere)
+TEST_F(TableauLeq, PressBelowTheLastLineAndADragKeepTheListsInStep)
 {
     // 10:00 is a 10-minute row, 10:01 to 10:03 are 5-minute rows: every list ends above its bottom.
     frmTableau_Leq &w =
@@ -319,6 +319,29 @@ TEST_F(TableauLeq, PressBelowTheLastLineLeavesTheListsAsTheyWere)
         ASSERT_FALSE(c.liste->indexAt(dessous).isValid());
         QTest::mouseClick(c.liste->viewport(), Qt::LeftButton, {}, dessous);
         EXPECT_EQ(indices(), c.en_pas);
+    }
+
+    // A press on one line and a drag to another, the button held: the four end in step on the line
+    // of the release.
+    const struct
+    {
+        const char *nom;
+        ListBox *liste;
+        int de, vers;
+        std::vector<int> en_pas;
+    } tirages[] = {{"List_Leq1", w.List_Leq1, 0, 3, {0, 2, 3, 3}},
+                   {"List_Crete", w.List_Crete, 3, 1, {0, 0, 1, 1}},
+                   {"List_Leq5", w.List_Leq5, 0, 2, {0, 2, 3, 3}},
+                   {"List_Leq1", w.List_Leq1, 3, 2, {0, 1, 2, 2}}};
+    for (const auto &t : tirages) {
+        SCOPED_TRACE(t.nom);
+        auto centre = [&t](int ligne) {
+            return t.liste->visualRect(t.liste->model()->index(ligne, 0)).center();
+        };
+        QTest::mousePress(t.liste->viewport(), Qt::LeftButton, {}, centre(t.de));
+        QTest::mouseMove(t.liste->viewport(), centre(t.vers));
+        QTest::mouseRelease(t.liste->viewport(), Qt::LeftButton, {}, centre(t.vers));
+        EXPECT_EQ(indices(), t.en_pas);
     }
 }
 
