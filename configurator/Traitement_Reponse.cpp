@@ -492,6 +492,9 @@ void Decodeur::Code(int code, int valeur)
         }
         return;
     }
+    // The last code answer is an answer for the no-answer timer, whatever is done with it.
+    if (code == 0x5A)
+        d.Reponse_Absente_Signalee = true;
     // A code answer is only ever asked for by the access-code window: one that comes late, when that
     // window is gone, must neither refuse nor accept anything.
     if (!d.Ouvert.Ouvert_Password)
@@ -502,7 +505,6 @@ void Decodeur::Code(int code, int valeur)
         d.Code_Masque += QString::number(valeur);
     if (code != 0x5A)
         return;
-    d.Reponse_Absente_Signalee = true;
     if (d.Afficher_Code_Masque) {
         Message(QStringLiteral("Code Masqué = ") + d.Code_Masque + QStringLiteral("."),
                 QStringLiteral("Code Masqué"), MsgIcon::Information);

@@ -1,6 +1,6 @@
 // Fuzz target of the configuration program's answer decoder: any bytes, walked in 3-byte groups on a
-// fresh state (the first byte sets the busy, reset and masked-code flags), with the shown values kept in
-// their controls' ranges and only the two frames the decoder may send.
+// fresh state (the first byte sets the busy, reset, masked-code and access-code-window flags), with the
+// shown values kept in their controls' ranges and only the two frames the decoder may send.
 #include "configurator/Controles_Config.h"
 #include "configurator/Declaration.h"
 #include "configurator/Traitement_Reponse.h"
@@ -36,6 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     d.Attente_En_Cours = data[0] & 1;
     d.Reinitialisation_En_Cours = data[0] & 2;
     d.Afficher_Code_Masque = data[0] & 4;
+    // Without the access-code window the code answers stop at their guard.
+    d.Ouvert.Ouvert_Password = data[0] & 8;
     configurator::Controles controles;
     std::vector<configurator::Fonctions::Action> actions;
     const QByteArray octets(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));

@@ -247,13 +247,16 @@ TEST_F(Decodeur, AccessCodeAcceptedWhenTheDigitsMatch)
     dec.controles.Password.Combo_Chiffre = {QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("9"),
                                             QStringLiteral("2")};
     Declaration::D().Mode_Visualisation = true;
-    // Late, with no access-code window (a view-only settings window open): nothing at all.
+    // Late, with no access-code window (a view-only settings window open): nothing at all, but it came,
+    // so the no-answer timer has nothing to report.
     Declaration::D().Ouvert.Ouvert_Config = true;
+    ASSERT_FALSE(Declaration::D().Reponse_Absente_Signalee);
     dec.Groupes(Reponse_Code({4, 0, 9, 2}));
     dec.Groupes({{0x57, 9}, {0x58, 9}, {0x59, 9}, {0x5A, 9}}); // a wrong code neither
     EXPECT_TRUE(dec.actions.empty());
     EXPECT_TRUE(Declaration::D().Mode_Visualisation);
-    EXPECT_FALSE(Declaration::D().Reponse_Absente_Signalee);
+    EXPECT_TRUE(Declaration::D().Reponse_Absente_Signalee);
+    Declaration::D().Reponse_Absente_Signalee = false;
     EXPECT_EQ(dec.controles.Password.Combo_Chiffre[0], QStringLiteral("4"));
 
     Declaration::D().Ouvert.Ouvert_Password = true;
