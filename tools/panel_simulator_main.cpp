@@ -1,8 +1,8 @@
 // The panel simulator as a program, for trying the analysis and configuration programs by hand:
 //   panel_simulator [--model pelmar|tuvik] [--forty-db] [--days N] [--first-address HEX] [--paced]
-//                   [--silent] [--four-byte-probe] [--quiet]
+//                   [--silent] [--four-byte-probe] [--stream-after HEX] [--quiet]
 // prints the terminal it serves (point PANEL_COM1 at it), logs each request on stderr, and serves until
-// interrupted.
+// interrupted. SIGUSR1 starts a stream of random bytes (paced with --paced), SIGUSR2 stops it.
 #include "panel_simulator.h"
 
 #include <csignal>
@@ -18,7 +18,7 @@ void usage()
 {
     std::cerr << "usage: panel_simulator [--model pelmar|tuvik] [--forty-db] [--days N]\n"
                  "                       [--first-address HEX] [--paced] [--silent] [--four-byte-probe]\n"
-                 "                       [--quiet]\n"
+                 "                       [--stream-after HEX] [--quiet]\n"
                  "  --model M            the panel model, pelmar (larger, with a clock; default) or tuvik\n"
                  "  --forty-db           the 40 dB variant (alarm level from 55 to 100 dB)\n"
                  "  --days N             N days of 1-minute records ending now (default 7)\n"
@@ -27,6 +27,9 @@ void usage()
                  "  --paced              send at the line rate, 5600 bytes/s\n"
                  "  --silent             receive requests but never answer\n"
                  "  --four-byte-probe    answer the presence probe with 4 bytes\n"
+                 "  --stream-after HEX   on the first request with this code (e.g. 82, the parameters),\n"
+                 "                       send random bytes without end instead of answers\n"
+                 "  SIGUSR1 / SIGUSR2    start / stop such a stream at any time\n"
                  "  --quiet              do not log requests on stderr\n";
 }
 
@@ -64,6 +67,7 @@ int main(int argc, char **argv)
     int days = 7;
     unsigned long firstAddress = panelsim::RingStart;
     bool paced = false, quiet = false, fortyDb = false;
+    int streamAfter = -1;
     panelsim::Model model = panelsim::Model::Pelmar;
     panelsim::Fault fault = panelsim::Fault::None;
     for (int i = 1; i < argc; ++i) {
@@ -86,6 +90,8 @@ int main(int argc, char **argv)
             fault = panelsim::Fault::Silent;
         } else if (arg == "--four-byte-probe") {
             fault = panelsim::Fault::FourByteProbe;
+        } else if (arg == "--stream-after" && i + 1 < argc) {
+            streamAfter = static_cast<int>(std::strtoul(argv[++i], nullptr, 16)) & 0xFF;
         } else if (arg == "--quiet") {
             quiet = true;
         } else {
@@ -107,6 +113,8 @@ int main(int argc, char **argv)
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGUSR1);
+    sigaddset(&stopSignals, SIGUSR2);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     try {
@@ -116,6 +124,8 @@ int main(int argc, char **argv)
         panel.setRecords(records, static_cast<uint32_t>(firstAddress));
         panel.setPaced(paced);
         panel.setFault(fault);
+        if (streamAfter >= 0)
+            panel.streamAfter(static_cast<uint8_t>(streamAfter), paced);
         if (!quiet)
             panel.setFrameObserver([](const panelsim::Frame &f) {
                 std::fprintf(stderr, "request %02X %02X %02X\n", f[0], f[1], f[2]);
@@ -125,8 +135,14 @@ int main(int argc, char **argv)
         std::cerr << (model == panelsim::Model::Pelmar ? "Pelmar" : "Tuvik") << (fortyDb ? " 40 dB" : "")
                   << ", " << records.size() << " records, " << std::hex << index.firstAddress << ".."
                   << index.lastAddress << std::dec << "; Ctrl-C to stop\n";
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
+        for (int signal = 0; sigwait(&stopSignals, &signal) == 0;) {
+            if (signal == SIGUSR1)
+                panel.startStream(paced);
+            else if (signal == SIGUSR2)
+                panel.stopStream();
+            else
+                break;
+        }
     } catch (const std::exception &e) {
         std::cerr << "panel_simulator: " << e.what() << "\n";
         return 1;

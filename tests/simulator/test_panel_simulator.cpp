@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
@@ -235,6 +236,38 @@ TEST(PanelSimulator, PacedDownloadKeepsTheLineRate)
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     ASSERT_EQ(rest.size(), 11199u);
     EXPECT_NEAR(11200 / seconds, 5600, 800); // within about 15%
+}
+
+TEST(PanelSimulator, StreamReplacesTheAnswersUntilStopped)
+{
+    PanelSimulator panel;
+    Port port(panel.path());
+    panel.streamAfter(0x82, false);
+    port.request(0x42, 0);
+    EXPECT_EQ(port.read(4, 300ms).size(), 3u);
+    port.request(0x82, 0);
+    // As fast as the terminal takes them: far more than any answer, and no answer's shape.
+    const auto flot = port.read(300000, 3000ms);
+    ASSERT_EQ(flot.size(), 300000u);
+    EXPECT_TRUE(panel.streaming());
+    EXPECT_GT(std::count_if(flot.begin(), flot.end(), [&](uint8_t b) { return b != flot[0]; }), 250000);
+    port.request(0x42, 0); // recorded, not answered
+    EXPECT_TRUE(panel.waitForFrames(3, 1000ms));
+    panel.stopStream();
+    port.read(1000000, 300ms); // what was under way
+    EXPECT_TRUE(port.read(1, 300ms).empty());
+    EXPECT_FALSE(panel.streaming());
+    port.request(0x42, 0);
+    EXPECT_EQ(port.read(3, 500ms).size(), 3u);
+
+    // At the line rate.
+    panel.startStream(true);
+    port.read(1, 500ms);
+    const auto debut = Clock::now();
+    const auto lent = port.read(1000000, 1000ms);
+    const double secondes = std::chrono::duration<double>(Clock::now() - debut).count();
+    EXPECT_NEAR(lent.size() / secondes, 5600, 800);
+    panel.stopStream();
 }
 
 TEST(PanelSimulator, GeneratedRecordsFollowTheCalendarAndLevelRule)

@@ -13,6 +13,7 @@
 #include <optional>
 #include <poll.h>
 #include <pty.h>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 #include <termios.h>
@@ -138,6 +139,12 @@ struct PanelSimulator::Impl
     std::array<uint8_t, 6> rangeAsked{};
     bool rangeAnswered = false;
     uint32_t rangeFirst = 0, rangeLast = 0; // 0: the last range held no record
+    bool streaming = false, streamPaced = false;
+    std::optional<uint8_t> streamTrigger;
+    bool triggerPaced = false;
+    Clock::time_point streamStart;
+    size_t streamDue = 0; // paced: bytes offered since streamStart, written or lost
+    std::minstd_rand streamRandom{20261209};
 
     // Ends the worker thread (idempotent).
     void stop();
@@ -157,6 +164,9 @@ struct PanelSimulator::Impl
     std::vector<uint8_t> indexAnswer(const MemoryIndex &index) const;
     MemoryIndex searchRange() const;
     size_t allowance(Pending &p, Clock::time_point now) const;
+    void beginStream(bool paced);
+    size_t streamAllowance(Clock::time_point now) const;
+    void writeStream();
 };
 
 using detail::addFrame;
@@ -247,7 +257,11 @@ void PanelSimulator::Impl::queue(std::vector<uint8_t> bytes, bool download)
 void PanelSimulator::Impl::handle(const Frame &frame)
 {
     const uint8_t code = frame[0], value = frame[1];
-    if (fault == Fault::Silent)
+    if (streamTrigger && code == *streamTrigger) {
+        streamTrigger.reset();
+        beginStream(triggerPaced);
+    }
+    if (fault == Fault::Silent || streaming)
         return;
     std::vector<uint8_t> out;
     switch (code) {
@@ -383,10 +397,53 @@ size_t PanelSimulator::Impl::allowance(Pending &p, Clock::time_point now) const
     return std::min(p.bytes.size(), (ticks + 1) * PaceChunk);
 }
 
+void PanelSimulator::Impl::beginStream(bool pacedStream)
+{
+    streaming = true;
+    streamPaced = pacedStream;
+    streamStart = Clock::now();
+    streamDue = 0;
+}
+
+// Stream bytes that may leave by `now`: one tick's worth at a time when paced, a terminal's fill otherwise.
+size_t PanelSimulator::Impl::streamAllowance(Clock::time_point now) const
+{
+    if (!streamPaced)
+        return 16384;
+    const auto ticks = static_cast<size_t>((now - streamStart) / PaceTick);
+    return (ticks + 1) * PaceChunk - streamDue;
+}
+
+void PanelSimulator::Impl::writeStream()
+{
+    const size_t count = streamAllowance(Clock::now());
+    if (count == 0)
+        return;
+    // After a stall only what a terminal can hold is worth making: the rest is lost anyway.
+    std::vector<uint8_t> bytes(std::min<size_t>(count, 16384));
+    for (uint8_t &b : bytes)
+        b = static_cast<uint8_t>(streamRandom());
+    const ssize_t n = ::write(master, bytes.data(), bytes.size());
+    if (n > 0)
+        written += static_cast<size_t>(n);
+    // At the line rate the bytes leave whether or not the far end takes them.
+    if (streamPaced)
+        streamDue += count;
+}
+
 int PanelSimulator::Impl::nextTimeoutMs(bool &wantWrite)
 {
     std::lock_guard lock(mutex);
     wantWrite = false;
+    if (output.empty() && streaming) {
+        const auto now = Clock::now();
+        if (streamAllowance(now) > 0) {
+            wantWrite = true;
+            return -1;
+        }
+        const auto due = streamStart + PaceTick * ((now - streamStart) / PaceTick + 1);
+        return static_cast<int>(std::chrono::ceil<milliseconds>(due - now).count());
+    }
     if (output.empty())
         return -1;
     Pending &p = output.front();
@@ -417,6 +474,8 @@ void PanelSimulator::Impl::writeAnswers()
             return;
         output.pop_front();
     }
+    if (streaming)
+        writeStream();
 }
 
 void PanelSimulator::Impl::run()
@@ -614,6 +673,36 @@ void PanelSimulator::setProbeLevel(uint8_t level)
 {
     std::lock_guard lock(d->mutex);
     d->probeLevel = level;
+}
+
+void PanelSimulator::startStream(bool paced)
+{
+    {
+        std::lock_guard lock(d->mutex);
+        d->beginStream(paced);
+    }
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t ignored = ::write(d->wakeWrite, &byte, 1); // the poll takes it up
+}
+
+void PanelSimulator::streamAfter(uint8_t code, bool paced)
+{
+    std::lock_guard lock(d->mutex);
+    d->streamTrigger = code;
+    d->triggerPaced = paced;
+}
+
+void PanelSimulator::stopStream()
+{
+    std::lock_guard lock(d->mutex);
+    d->streaming = false;
+    d->streamTrigger.reset();
+}
+
+bool PanelSimulator::streaming() const
+{
+    std::lock_guard lock(d->mutex);
+    return d->streaming;
 }
 
 std::vector<Frame> PanelSimulator::frames() const

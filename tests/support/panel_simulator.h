@@ -181,6 +181,14 @@ public:
     // after the reader stalls) instead of at once.
     void setPaced(bool on);
     void setProbeLevel(uint8_t level);
+    // Stream mode, as a device that ignores the protocol: random bytes without end in place of every
+    // answer, until stopStream. Paced: at the line rate, and what the terminal cannot take then is lost,
+    // as on a real line; otherwise as fast as the terminal takes them. Requests are still recorded.
+    void startStream(bool paced);
+    // The stream starts when the next request with this code comes, in place of its answer.
+    void streamAfter(uint8_t code, bool paced);
+    void stopStream();
+    bool streaming() const;
 
     std::vector<Frame> frames() const; // every frame received, in order
     void clearFrames();
