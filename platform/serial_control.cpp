@@ -1,6 +1,7 @@
 #include "platform/serial_control.h"
 
 #include <QStringList>
+#include <utility>
 
 namespace platform {
 
@@ -22,15 +23,26 @@ SerialControl::SerialControl(QObject *parent) : QObject(parent)
     // an exchange then sees a closed port instead of a silent line, and a hung-up terminal, which stays
     // readable and reads nothing, does not keep the event loop spinning.
     connect(&m_serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && m_serial.isOpen())
+        const bool failed =
+            e == QSerialPort::ResourceError || e == QSerialPort::ReadError || e == QSerialPort::WriteError;
+        if (failed && m_serial.isOpen()) {
             m_serial.close();
+            m_lost = true;
+        }
     });
+    m_serial.setReadBufferSize(m_inBufferSize);
 }
 
 SerialControl::~SerialControl()
 {
     if (m_serial.isOpen())
         m_serial.close();
+}
+
+void SerialControl::setInBufferSize(int size)
+{
+    m_inBufferSize = qMax(1, size);
+    m_serial.setReadBufferSize(m_inBufferSize);
 }
 
 void SerialControl::setCommPort(int port)
@@ -104,6 +116,7 @@ bool SerialControl::setPortOpen(bool open)
     m_serial.setPortName(device);
     if (!m_serial.open(QIODevice::ReadWrite))
         return false;
+    m_lost = false;
     applySettings();
     m_serial.setDataTerminalReady(m_dtr);
     return true;
@@ -112,6 +125,11 @@ bool SerialControl::setPortOpen(bool open)
 bool SerialControl::PortOpen() const
 {
     return m_serial.isOpen();
+}
+
+bool SerialControl::TakeLost()
+{
+    return std::exchange(m_lost, false);
 }
 
 bool SerialControl::Output(const QByteArray &bytes)

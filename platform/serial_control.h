@@ -27,7 +27,9 @@ public:
     QString Settings() const { return m_settings; }
 
     void setDTREnable(bool on);
-    void setInBufferSize(int size) { m_inBufferSize = size; }
+    // The most that waits to be read: what the device sends beyond it stays at the port, where the
+    // operating system holds it back or drops it, as on a line overrun.
+    void setInBufferSize(int size);
     int InBufferSize() const { return m_inBufferSize; }
     void setOutBufferSize(int size) { m_outBufferSize = size; }
     void setRThreshold(int n) { m_threshold = n; }
@@ -35,14 +37,19 @@ public:
     void setInputLen(int n) { m_inputLen = n; }
     void setInputModeBinary() {}
 
-    // Bytes waiting to be read. Only moves while window events run.
+    // Bytes waiting to be read, at most InBufferSize. Only moves while window events run.
     int InBufferCount() const;
+    // Whether the input buffer is full: a wait for more than it holds ends here.
+    bool InBufferFull() const { return InBufferCount() >= m_inBufferSize; }
     // Setting the count to 0 discards every waiting byte.
     void ClearInBuffer();
 
     // Opens (true) or closes (false). Opening a missing or busy device fails; returns the result.
     bool setPortOpen(bool open);
     bool PortOpen() const;
+    // True once after the device failed or went away and the port was closed for it; a new opening
+    // forgets it.
+    bool TakeLost();
 
     // Writes bytes on the line; false when the port is closed or the write fails.
     bool Output(const QByteArray &bytes);
@@ -60,6 +67,7 @@ private:
     int m_outBufferSize = 512;
     int m_threshold = 0;
     int m_inputLen = 0;
+    bool m_lost = false;
 };
 
 } // namespace platform

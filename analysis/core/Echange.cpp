@@ -79,10 +79,14 @@ Issue Recevoir(qsizetype attendus, qint64 silence_ms, QByteArray *recus)
     qsizetype nombre = 0;
     qint64 dernier_octet = platform::GetTickCount();
     while (nombre < attendus) {
-        // The bytes are taken a few times a second, not chunk by chunk as the line brings them.
+        // The bytes are taken a few times a second, not chunk by chunk as the line brings them, and
+        // whenever the input buffer is full, so that a fast line is not held to a bufferful a lot.
         const qint64 reste = attendus - nombre;
         platform::PumpUntil(
-            [&] { return Fonctions::Arret() || com.InBufferCount() >= reste || !com.PortOpen(); },
+            [&] {
+                return Fonctions::Arret() || com.InBufferCount() >= reste || com.InBufferFull() ||
+                       !com.PortOpen();
+            },
             qMin(platform::GetTickCount() + kLotMs, dernier_octet + silence_ms));
         if (Fonctions::Arret())
             return Issue::Arret;
