@@ -152,6 +152,20 @@ TEST_F(HeldData, AdapterPulledOutMidTransferKeepsThemAndEndsAtOnce)
     expectHeldDataKept();
 }
 
+TEST_F(HeldData, StreamingDeviceKeepsThemAndEndsTheTransfer)
+{
+    // A device that answers the parameter request with random bytes as fast as the line takes them:
+    // a bufferful is read as the answer, and the memory index it brings is refused.
+    sim->streamAfter(panelsim::cmd::Parameters, false);
+    nouvelleAnalyse();
+    EXPECT_TRUE(sim->streaming());
+    const auto &boxes = platform::ShownMessages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+    EXPECT_FALSE(portOuvertAuMessage[0]);
+    expectHeldDataKept();
+}
+
 TEST_F(HeldData, CancelInThePeriodDialogKeepsThem)
 {
     nouveauTransfert();

@@ -56,6 +56,41 @@ TEST(PanelLink, SenderWritesOnTheControlItIsGiven)
     EXPECT_EQ(com.RThreshold(), 1000);
 }
 
+TEST(PanelLink, ControlHoldsNoMoreThanItsInputBufferAndTellsAVanishedDevice)
+{
+    testsupport::PointPortsAtNothing();
+    panelsim::PanelSimulator sim;
+    testsupport::PointPortAt(9, QString::fromStdString(sim.path()));
+    platform::SerialControl com;
+    const auto attendre = [](int ms) {
+        platform::PumpUntil([] { return false; }, platform::GetTickCount() + ms);
+    };
+    // A device that streams as fast as the line takes: the exchange's buffer fills and stops there.
+    ASSERT_TRUE(panel_link::Ouverture_Echange(com, 9));
+    sim.startStream(false);
+    for (int lot = 0; lot < 3; ++lot) {
+        attendre(300);
+        EXPECT_EQ(com.InBufferCount(), panel_link::Taille_Reception) << lot;
+        EXPECT_TRUE(com.InBufferFull());
+        EXPECT_EQ(com.Input().size(), panel_link::Taille_Reception) << lot;
+    }
+    // The port scan's buffer is smaller.
+    panel_link::Ouverture_Detection(com);
+    com.setCommPort(9);
+    ASSERT_TRUE(com.setPortOpen(true));
+    attendre(300);
+    EXPECT_EQ(com.InBufferCount(), 1000);
+    sim.stopStream();
+    com.ClearInBuffer();
+    EXPECT_FALSE(com.TakeLost());
+
+    // The device goes away while open: closed, and told once.
+    sim.vanish();
+    EXPECT_TRUE(platform::PumpUntil([&] { return !com.PortOpen(); }, platform::GetTickCount() + 2000));
+    EXPECT_TRUE(com.TakeLost());
+    EXPECT_FALSE(com.TakeLost());
+}
+
 TEST(PanelLink, AnswerIsWalkedInWholeFramesFromItsStart)
 {
     std::vector<std::pair<int, int>> vues;
