@@ -24,6 +24,11 @@ void Fermeture_Port();
 
 // One request frame on MSComm1; false (and nothing sent) when the port is closed or the write fails.
 bool Envoi_Commande(int code, int valeur);
+// Whether a command can go out: when the port is closed (the adapter gone), the user is told with the
+// no-answer box instead, and false is returned.
+bool Port_Pret();
+// The no-answer box of the model.
+void Message_Absence_Reponse();
 
 // The exclusive windows, in the order in which the close-all routine unloads them.
 enum class Fenetre { Port, Config, Change_Password, Password, Parametres };

@@ -1,7 +1,9 @@
 // The configuration program's serial control and the port opening of the windows that talk to the panel.
 #include "configurator/Declaration.h"
 #include "configurator/Fonctions.h"
+#include "configurator/Modele.h"
 #include "panel_link/Trames.h"
+#include "platform/message_box.h"
 #include "platform/serial_control.h"
 
 #include <QCoreApplication>
@@ -44,6 +46,23 @@ bool Envoi_Commande(int code, int valeur)
 {
     platform::SerialControl &com = MSComm1();
     return com.PortOpen() && panel_link::Envoi_Commande(com, code, valeur);
+}
+
+void Message_Absence_Reponse()
+{
+    platform::MsgBox(Modele().Message_Absence_Reponse, platform::MsgButtons::Ok, platform::MsgIcon::Critical,
+                     Modele().Titre_Absence_Reponse);
+}
+
+bool Port_Pret()
+{
+    platform::SerialControl &com = MSComm1();
+    if (com.PortOpen())
+        return true;
+    // This box tells the loss as well: the receive loop need not tell it again.
+    com.TakeLost();
+    Message_Absence_Reponse();
+    return false;
 }
 
 } // namespace configurator::Fonctions

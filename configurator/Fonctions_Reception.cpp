@@ -174,10 +174,16 @@ bool Passe_Reception()
             m->setEnabled(true);
     }
 
+    // A port that failed or whose adapter went away is told once, with the box that asks to check it;
+    // a command still waiting for its answer will get none.
+    const bool perdu = com.TakeLost();
+    if (perdu && d.Attente_En_Cours)
+        Fin_Attente();
     if (Timer_Answer_Arrete() && !d.Reponse_Absente_Signalee) {
         d.Reponse_Absente_Signalee = true;
-        platform::MsgBox(Modele().Message_Absence_Reponse, platform::MsgButtons::Ok,
-                         platform::MsgIcon::Critical, Modele().Titre_Absence_Reponse);
+        Message_Absence_Reponse();
+    } else if (perdu) {
+        Message_Absence_Reponse();
     }
     return !Quitter();
 }

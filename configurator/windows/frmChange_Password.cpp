@@ -81,6 +81,8 @@ void frmChange_Password::Cmd_Ok_Click()
             combo->Fixer(QStringLiteral("0"));
         return;
     }
+    if (!Fonctions::Port_Pret())
+        return;
     // The panel takes the digits in this order of positions, each masked with its position's offset.
     constexpr std::array<std::pair<int, int>, 4> ordre{{{0x5B, 2}, {0x5C, 4}, {0x5D, 3}, {0x5E, 1}}};
     for (const auto &[code, position] : ordre) {

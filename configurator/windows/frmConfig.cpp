@@ -335,7 +335,10 @@ void frmConfig::Connecter()
     connect(Cmd_Clear_Flash, &QPushButton::clicked, this, &frmConfig::Cmd_Clear_Flash_Click);
     connect(Cmd_Mode_Reglage, &QPushButton::clicked, this, &frmConfig::Cmd_Mode_Reglage_Click);
     auto demande = [this](QPushButton *b, int code) {
-        connect(b, &QPushButton::clicked, this, [code] { Fonctions::Envoi_Commande(code, 0); });
+        connect(b, &QPushButton::clicked, this, [code] {
+            if (Fonctions::Port_Pret())
+                Fonctions::Envoi_Commande(code, 0);
+        });
     };
     demande(Cmd_Leq_10_Min, 0x40);
     demande(Cmd_Leq_5_Min, 0x44);

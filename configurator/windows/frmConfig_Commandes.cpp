@@ -46,7 +46,7 @@ void Erreur(const QString &texte, const QString &titre)
 void frmConfig::Envoyer(int code, int valeur, double maximum)
 {
     // Busy only for a command that left: with nothing sent no answer would ever end it.
-    if (!Fonctions::Envoi_Commande(code, valeur))
+    if (!Fonctions::Port_Pret() || !Fonctions::Envoi_Commande(code, valeur))
         return;
     Progression->setMax(maximum);
     Fonctions::Debut_Attente();
@@ -54,6 +54,8 @@ void frmConfig::Envoyer(int code, int valeur, double maximum)
 
 void frmConfig::Envoyer_Serie(const std::vector<std::pair<int, int>> &trames)
 {
+    if (!Fonctions::Port_Pret())
+        return;
     bool envoye = false;
     for (const auto &[code, valeur] : trames)
         envoye = Fonctions::Envoi_Commande(code, valeur) || envoye;
@@ -238,7 +240,7 @@ void frmConfig::Cmd_Envoi_Date_Click()
 {
     if (!Modele().Horloge())
         return;
-    if (!Fonctions::MSComm1().PortOpen())
+    if (!Fonctions::Port_Pret())
         return;
     platform::HandlerScope portee(this);
     const auto trames = R::Trames_Date(DTP_Date->date(), *Modele().BCD);
@@ -271,7 +273,7 @@ void frmConfig::Cmd_Envoi_Heure_Click()
             QStringLiteral("Problème de réglage de l'Heure"));
         return;
     }
-    if (!Fonctions::MSComm1().PortOpen())
+    if (!Fonctions::Port_Pret())
         return;
     platform::HandlerScope portee(this);
     Progression->setMax(14.1);
@@ -286,6 +288,8 @@ void frmConfig::Cmd_Envoi_Heure_Click()
 
 void frmConfig::Cmd_Diagnostic_Click()
 {
+    if (!Fonctions::Port_Pret())
+        return;
     List_Reponses->Clear();
     D().Envoi_Autorise = false;
     D().Attente_En_Cours = false;
@@ -294,6 +298,8 @@ void frmConfig::Cmd_Diagnostic_Click()
 
 void frmConfig::Cmd_Default_Click()
 {
+    if (!Fonctions::Port_Pret())
+        return;
     D().Reinitialisation_En_Cours = true;
     List_Reponses->Clear();
     Envoyer(Reglage_Usine, 0);
@@ -305,6 +311,8 @@ void frmConfig::Cmd_Clear_Flash_Click()
                          platform::MsgIcon::None,
                          QStringLiteral("Effacement de la mémoire Flash")) != platform::MsgResult::Ok)
         return;
+    if (!Fonctions::Port_Pret())
+        return;
     D().Reinitialisation_En_Cours = true;
     List_Reponses->Clear();
     Envoyer(Effacement_Flash, Confirmation_Effacement, 4200.1);
@@ -312,6 +320,8 @@ void frmConfig::Cmd_Clear_Flash_Click()
 
 void frmConfig::Cmd_Mode_Reglage_Click()
 {
+    if (!Fonctions::Port_Pret())
+        return;
     const QString texte = Cmd_Mode_Reglage->text();
     if (texte == QStringLiteral("Activer Mode Réglage"))
         Fonctions::Envoi_Commande(Reglage_Mode_Reglage, 1);

@@ -119,6 +119,8 @@ void frmPassword::Form_Unload()
 
 void frmPassword::Demande_Code(bool afficher)
 {
+    if (!Fonctions::Port_Pret())
+        return;
     auto &d = D();
     d.Afficher_Code_Masque = afficher;
     Fonctions::Envoi_Commande(Demande_Code_Acces, 0);

@@ -57,6 +57,17 @@ protected:
 
     int Lignes_Log() const { return Fenetre()->List_Reponses->ListCount(); }
 
+    // The boxes shown since the last look: `nombre` of them, each the no-answer box of a port that is gone.
+    void Attendre_Boites_Port_Absent(size_t nombre)
+    {
+        const auto boites = Messages();
+        EXPECT_EQ(boites.size(), nombre);
+        for (const auto &b : boites) {
+            EXPECT_EQ(b.text, configurator::Modele().Message_Absence_Reponse);
+            EXPECT_EQ(b.title, configurator::Modele().Titre_Absence_Reponse);
+        }
+    }
+
     QStringList Lignes_Depuis(int debut) const
     {
         QStringList lignes;

@@ -2,14 +2,19 @@
 // talks to the panel, quits and lost ports in the middle of a pass, and decoding that opens no window.
 #include "configurator/Declaration.h"
 #include "configurator/Fonctions.h"
+#include "configurator/Modele.h"
 #include "configurator/windows/frmChange_Password.h"
 #include "configurator/windows/frmConfig.h"
 #include "configurator/windows/frmPassword.h"
+#include "configurator/windows/frmPort.h"
+#include "panel_link/Trames.h"
 #include "platform/form.h"
 #include "platform/serial_control.h"
 #include "programme.h"
 
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -106,6 +111,76 @@ TEST_F(Reception, PortGoneInTheMiddleDoesNotStopTheProgram)
     // Another request on the lost port sends nothing and breaks nothing.
     Password::Instance()->Cmd_Ok_Click();
     EXPECT_TRUE(Fonctions::Passe_Reception());
+}
+
+TEST_F(Reception, AdapterPulledOutWithTheSettingsWindowOpenIsToldOnceAndByEachCommand)
+{
+    Ouvrir_Reglages();
+    Messages();
+    sim.vanish();
+    ASSERT_TRUE(Tourner([] { return !Fonctions::MSComm1().PortOpen(); }));
+    Tourner_Pendant(300);
+    const auto boites = Messages();
+    ASSERT_EQ(boites.size(), 1u);
+    EXPECT_EQ(boites[0].text, configurator::Modele().Message_Absence_Reponse);
+    EXPECT_EQ(boites[0].title, configurator::Modele().Titre_Absence_Reponse);
+    // A command pressed afterwards says the same.
+    QTest::mouseClick(Config::Instance()->Cmd_Leq_1_Sec, Qt::LeftButton);
+    EXPECT_EQ(Messages().size(), 1u);
+    Tourner_Pendant(200);
+    EXPECT_TRUE(Messages().empty());
+
+    // The adapter back, as a new device behind COM 9: "Selection Port" and the code lead to a filled
+    // settings window again.
+    panelsim::PanelSimulator revenu;
+    revenu.setModel(Modele_Panneau());
+    auto reglages = revenu.settings();
+    reglages.codeMasque = panelsim::maskedCode({0, 0, 0, 0}, configtest::Decalages());
+    revenu.setSettings(reglages);
+    qputenv("PANEL_COM9", QByteArray::fromStdString(revenu.path()));
+    principale->mnuSelection_Port->trigger();
+    ASSERT_NE(configurator::Port::Instance(), nullptr);
+    EXPECT_EQ(Config::Instance(), nullptr);
+    configurator::Port::Instance()->Option_COM[9]->click();
+    configurator::Port::Instance()->Cmd_Ok_Click();
+    Entrer_Code({0, 0, 0, 0});
+    ASSERT_TRUE(Tourner([] { return Config::Instance() && Declaration::D().Envoi_Autorise; }));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(revenu.framesWithCode(panelsim::cmd::ReadBack), 1);
+}
+
+TEST_F(Reception, StreamingDeviceIsReadABufferfulAtATimeAndANewReadBackFillsTheWindowAfterIt)
+{
+    Ouvrir_Reglages();
+    auto *f = Config::Instance();
+    const QString nom = f->Text_Name->text(), serie = f->Text_Serial_Number->text();
+    const int alarme = f->Slider_Alarme->value();
+    // Random bytes as fast as the line takes them: the noise is decoded, never more than a buffer waits.
+    sim.startStream(false);
+    int plus = 0;
+    Tourner(
+        [&] {
+            plus = std::max(plus, Fonctions::MSComm1().InBufferCount());
+            return false;
+        },
+        1000);
+    EXPECT_EQ(plus, panel_link::Taille_Reception);
+    sim.stopStream();
+    // The noise still on its way is read and decoded to its end; a read-back asked behind it would be
+    // cut into groups out of step.
+    int calme = 0;
+    for (int tour = 0; tour < 100 && calme < 3; ++tour) {
+        Tourner_Pendant(200);
+        calme = Fonctions::MSComm1().InBufferCount() == 0 ? calme + 1 : 0;
+    }
+    ASSERT_EQ(calme, 3);
+    ASSERT_EQ(Config::Instance(), f);
+    Messages();
+    f->Cmd_Diagnostic_Click();
+    ASSERT_TRUE(Tourner([] { return Declaration::D().Envoi_Autorise; }));
+    EXPECT_EQ(f->Text_Name->text(), nom);
+    EXPECT_EQ(f->Text_Serial_Number->text(), serie);
+    EXPECT_EQ(f->Slider_Alarme->value(), alarme);
 }
 
 TEST_F(Reception, DecodingOpensNoWindowOfItsOwn)

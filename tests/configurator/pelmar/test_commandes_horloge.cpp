@@ -131,7 +131,7 @@ TEST_F(Horloge_Fenetre, EnterInTheDatePickerSendsTheDate)
     EXPECT_EQ(Lignes_Depuis(Lignes_Log() - 1), QStringList{QStringLiteral("  Date = Dimanche 3 Mars 2024")});
 }
 
-TEST_F(Horloge_Fenetre, ClockCommandsWithThePortClosedStartNoBusyState)
+TEST_F(Horloge_Fenetre, ClockCommandsWithThePortClosedAreToldAndStartNoBusyState)
 {
     Ouvrir();
     auto *f = Fenetre();
@@ -144,7 +144,7 @@ TEST_F(Horloge_Fenetre, ClockCommandsWithThePortClosedStartNoBusyState)
     QTest::mouseClick(f->Check_Change_Automatique, Qt::LeftButton);
     EXPECT_TRUE(Occupee(false));
     EXPECT_TRUE(Recues_Apres(200).empty());
-    EXPECT_TRUE(Messages().empty());
+    Attendre_Boites_Port_Absent(3);
 }
 
 TEST_F(Horloge_Fenetre, BadTimesAreRefusedWithTheirMessage)
