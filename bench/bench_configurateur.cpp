@@ -19,8 +19,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <ctime>
+#include <unistd.h>
 
 namespace {
 
@@ -111,6 +114,75 @@ void BM_ReceiveLoopWaiting5s(benchmark::State &state)
     state.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
 }
 BENCHMARK(BM_ReceiveLoopWaiting5s)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Resident memory of the process, in MB.
+double residentMb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> champs = statm.readAll().split(' ');
+    return champs.size() > 1 ? champs[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6 : 0;
+}
+
+// The settings window open and filled, then a device that sends random bytes without end, at the line
+// rate (argument 1) or as fast as the terminal takes them (0), for PANELS_BENCH_STREAM_S seconds
+// (default 60). Every box is answered at once; a timer every 10 ms stands for the user's clicks, and the
+// longest gap between two of its turns is how long a click would wait.
+void BM_StreamWithTheSettingsWindowOpen(benchmark::State &state)
+{
+    const bool paced = state.range(0) != 0;
+    const int secondes = qEnvironmentVariableIsSet("PANELS_BENCH_STREAM_S")
+                             ? qEnvironmentVariableIntValue("PANELS_BENCH_STREAM_S")
+                             : 60;
+    state.SetLabel(paced ? "random bytes at 5600 bytes/s" : "random bytes as fast as the line takes them");
+    for (auto _ : state) {
+        Banc banc;
+        banc.sim.setPaced(false);
+        configurator::Password::Show().Cmd_Ok_Click();
+        banc.Tourner([] { return configurator::Config::Instance() && Declaration::D().Envoi_Autorise; });
+        for (int i = 0; i < 50; ++i)
+            QCoreApplication::processEvents();
+        const double avant = residentMb();
+        const size_t octets0 = banc.sim.bytesWritten();
+        QElapsedTimer montre, battement;
+        qint64 plus_long = 0;
+        QTimer clic;
+        clic.setInterval(10);
+        QObject::connect(&clic, &QTimer::timeout,
+                         [&] { plus_long = std::max(plus_long, battement.restart()); });
+        banc.sim.startStream(paced);
+        montre.start();
+        battement.start();
+        clic.start();
+        double pointe = avant;
+        size_t boites = 0;
+        while (montre.elapsed() < secondes * 1000LL && Fonctions::Passe_Reception()) {
+            pointe = std::max(pointe, residentMb());
+            // What the test seams keep of each box and frame is not the program's.
+            boites += platform::ShownMessages().size();
+            platform::ClearShownMessages();
+            banc.sim.clearFrames();
+        }
+        clic.stop();
+        banc.sim.stopStream();
+        state.counters["resident_start_mb"] = avant;
+        state.counters["resident_peak_growth_mb"] = pointe - avant;
+        state.counters["resident_end_growth_mb"] = residentMb() - avant;
+        state.counters["received_kb"] = static_cast<double>(banc.sim.bytesWritten() - octets0) / 1000;
+        state.counters["longest_event_gap_ms"] = static_cast<double>(plus_long);
+        state.counters["log_lines"] = configurator::Config::Instance()
+                                          ? configurator::Config::Instance()->List_Reponses->ListCount()
+                                          : -1;
+        state.counters["boxes"] = static_cast<double>(boites);
+    }
+}
+BENCHMARK(BM_StreamWithTheSettingsWindowOpen)
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 // From the dialog's answer to the file in place, the settings window open and filled.
 void BM_SaveParameterFile(benchmark::State &state)

@@ -21,6 +21,10 @@ namespace {
 
 // How long one idle pass sleeps in the event loop at most: answers, clicks and timers wake it at once.
 constexpr int kSommeMs = 50;
+// The log keeps the newest lines only: a device that sends noise without end must not fill the memory.
+// Far more than any session's answers; trimmed a few hundred at a time.
+constexpr int kJournalMax = 5000;
+constexpr int kJournalMarge = 500;
 
 bool Quitter()
 {
@@ -85,6 +89,8 @@ void Executer(const std::vector<Action> &actions)
         case Genre::Ligne:
             if (frmConfig *f = Config::Instance()) {
                 f->List_Reponses->AddItem(a.texte);
+                if (f->List_Reponses->ListCount() > kJournalMax + kJournalMarge)
+                    f->List_Reponses->RemoveFirst(f->List_Reponses->ListCount() - kJournalMax);
                 // The newest answer stays in sight.
                 f->List_Reponses->scrollToBottom();
             }

@@ -52,6 +52,16 @@ public:
         endInsertRows();
     }
 
+    void removeFirst(int count)
+    {
+        count = qMin(count, static_cast<int>(m_lines.size()));
+        if (count <= 0)
+            return;
+        beginRemoveRows(QModelIndex(), 0, count - 1);
+        m_lines.remove(0, count);
+        endRemoveRows();
+    }
+
     void clear()
     {
         beginResetModel();
@@ -82,6 +92,11 @@ void ListBox::AddItems(QStringList lines)
 void ListBox::AddItem(const QString &line)
 {
     m_model->append(QStringList{line});
+}
+
+void ListBox::RemoveFirst(int count)
+{
+    m_model->removeFirst(count);
 }
 
 void ListBox::Clear()

@@ -18,6 +18,8 @@ public:
     // Appends the lines in one model change; the fillers build their lines first and add them here.
     void AddItems(QStringList lines);
     void AddItem(const QString &line);
+    // Removes the first `count` lines (all of them when there are fewer).
+    void RemoveFirst(int count);
     // Removes every line; the list is then without a selection (ListIndex -1).
     void Clear();
 

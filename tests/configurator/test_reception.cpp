@@ -9,6 +9,7 @@
 #include "configurator/windows/frmPort.h"
 #include "panel_link/Trames.h"
 #include "platform/form.h"
+#include "platform/list_box.h"
 #include "platform/serial_control.h"
 #include "programme.h"
 
@@ -181,6 +182,19 @@ TEST_F(Reception, StreamingDeviceIsReadABufferfulAtATimeAndANewReadBackFillsTheW
     EXPECT_EQ(f->Text_Name->text(), nom);
     EXPECT_EQ(f->Text_Serial_Number->text(), serie);
     EXPECT_EQ(f->Slider_Alarme->value(), alarme);
+}
+
+TEST_F(Reception, TheLogKeepsItsNewestLinesOnly)
+{
+    Ouvrir_Reglages();
+    platform::ListBox *journal = Config::Instance()->List_Reponses;
+    // Two lines an answer: 8000 lines offered.
+    for (int i = 0; i < 4000; ++i)
+        Fonctions::Traiter_Groupe(0x42, i % 200);
+    EXPECT_GE(journal->ListCount(), 5000);
+    EXPECT_LE(journal->ListCount(), 5500);
+    EXPECT_EQ(journal->List(journal->ListCount() - 1), QStringLiteral("  Valeur Leq 1 Seconde = 199 dBA."));
+    EXPECT_EQ(journal->List(journal->ListCount() - 3), QStringLiteral("  Valeur Leq 1 Seconde = 198 dBA."));
 }
 
 TEST_F(Reception, DecodingOpensNoWindowOfItsOwn)
