@@ -188,8 +188,8 @@ TEST_F(Reception, TheLogKeepsItsNewestLinesOnly)
 {
     Ouvrir_Reglages();
     platform::ListBox *journal = Config::Instance()->List_Reponses;
-    // Two lines an answer: 8000 lines offered.
-    for (int i = 0; i < 4000; ++i)
+    // Two lines an answer: 6000 lines offered.
+    for (int i = 0; i < 3000; ++i)
         Fonctions::Traiter_Groupe(0x42, i % 200);
     EXPECT_GE(journal->ListCount(), 5000);
     EXPECT_LE(journal->ListCount(), 5500);
