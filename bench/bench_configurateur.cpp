@@ -14,6 +14,7 @@
 #include "platform/form.h"
 #include "platform/message_box.h"
 #include "platform/ticks.h"
+#include "resident_memory.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,7 +24,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 
@@ -115,16 +115,6 @@ void BM_ReceiveLoopWaiting5s(benchmark::State &state)
 }
 BENCHMARK(BM_ReceiveLoopWaiting5s)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Resident memory of the process, in MB.
-double residentMb()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> champs = statm.readAll().split(' ');
-    return champs.size() > 1 ? champs[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6 : 0;
-}
-
 // The settings window open and filled, then a device that sends random bytes without end, at the line
 // rate (argument 1) or as fast as the terminal takes them (0), for PANELS_BENCH_STREAM_S seconds
 // (default 60). Every box is answered at once; a timer every 10 ms stands for the user's clicks, and the
@@ -143,7 +133,7 @@ void BM_StreamWithTheSettingsWindowOpen(benchmark::State &state)
         banc.Tourner([] { return configurator::Config::Instance() && Declaration::D().Envoi_Autorise; });
         for (int i = 0; i < 50; ++i)
             QCoreApplication::processEvents();
-        const double avant = residentMb();
+        const double avant = bench::Memoire_Residente_Mb();
         const size_t octets0 = banc.sim.bytesWritten();
         QElapsedTimer montre, battement;
         qint64 plus_long = 0;
@@ -158,7 +148,7 @@ void BM_StreamWithTheSettingsWindowOpen(benchmark::State &state)
         double pointe = avant;
         size_t boites = 0;
         while (montre.elapsed() < secondes * 1000LL && Fonctions::Passe_Reception()) {
-            pointe = std::max(pointe, residentMb());
+            pointe = std::max(pointe, bench::Memoire_Residente_Mb());
             // What the test seams keep of each box and frame is not the program's.
             boites += platform::ShownMessages().size();
             platform::ClearShownMessages();
@@ -168,7 +158,7 @@ void BM_StreamWithTheSettingsWindowOpen(benchmark::State &state)
         banc.sim.stopStream();
         state.counters["resident_start_mb"] = avant;
         state.counters["resident_peak_growth_mb"] = pointe - avant;
-        state.counters["resident_end_growth_mb"] = residentMb() - avant;
+        state.counters["resident_end_growth_mb"] = bench::Memoire_Residente_Mb() - avant;
         state.counters["received_kb"] = static_cast<double>(banc.sim.bytesWritten() - octets0) / 1000;
         state.counters["longest_event_gap_ms"] = static_cast<double>(plus_long);
         state.counters["log_lines"] = configurator::Config::Instance()

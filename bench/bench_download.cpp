@@ -10,13 +10,12 @@
 #include "platform/message_box.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
+#include "resident_memory.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 using Declaration::D;
 
@@ -69,18 +68,6 @@ BENCHMARK(BM_PeriodDownload7Days_FromOkToTableLoaded)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// Resident memory of the process, in MB.
-static double residentMb()
-{
-    long pages = 0, resident = 0;
-    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
-}
-
 // After a completed download, a new transfer whose parameter request a device answers with random bytes
 // as fast as the line takes them: from the data-type window's Ok to the transfer given up with its message.
 static void BM_NewTransferAnsweredByAStream_FromOkToItsMessage(benchmark::State &state)
@@ -108,14 +95,14 @@ static void BM_NewTransferAnsweredByAStream_FromOkToItsMessage(benchmark::State 
     for (auto _ : state) {
         sim.streamAfter(panelsim::cmd::Parameters, false);
         boites = 0;
-        const double avant = residentMb();
+        const double avant = bench::Memoire_Residente_Mb();
         QElapsedTimer t;
         t.start();
         frmData_Type &d = Data_Type::Show();
         d.Option_New_Transfert->setChecked(true);
         d.Cmd_Ok_Click();
         wall += static_cast<double>(t.elapsed());
-        growth = std::max(growth, residentMb() - avant);
+        growth = std::max(growth, bench::Memoire_Residente_Mb() - avant);
         sim.stopStream();
         if (boites != 1 || D().Donnees_Memoire.Nombre_Lignes() != minutes || Fonctions::MSComm1().PortOpen())
             state.SkipWithError("not ended by one message with the data kept and the port closed");

@@ -5,7 +5,6 @@
 #include "configurator/Fonctions_Reglages.h"
 #include "configurator/Modele.h"
 #include "configurator/windows/frmMain.h"
-#include "platform/message_box.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
 #include "platform/twips.h"
@@ -397,8 +396,7 @@ void frmConfig::Form_Load()
         return;
     Show();
     if (Fonctions::MSComm1().InBufferCount() == 0) {
-        platform::MsgBox(Modele().Message_Absence_Reponse, platform::MsgButtons::Ok,
-                         platform::MsgIcon::Critical, Modele().Titre_Absence_Reponse);
+        Fonctions::Message_Absence_Reponse();
         d.Chaine_Temp = Declaration::No_Dorva;
     } else {
         d.Chaine_Temp.clear();
