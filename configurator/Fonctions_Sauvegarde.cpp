@@ -9,10 +9,10 @@
 #include "configurator/windows/frmPrint.h"
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
+#include "platform/whole_file.h"
 
 #include <QDate>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace configurator::Fonctions_Sauvegarde {
 
@@ -26,14 +26,6 @@ const QString Lecture_Impossible = QStringLiteral("Le fichier ne peut pas être 
 void Message_Critique(const QString &texte, const QString &titre)
 {
     platform::MsgBox(texte, platform::MsgButtons::Ok, platform::MsgIcon::Critical, titre);
-}
-
-// Writes the whole file or leaves the disk as it was: a file that stood there keeps its old contents when
-// the new ones cannot all be written.
-bool Ecrire(const QString &chemin, const QByteArray &contenu)
-{
-    QSaveFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() && fichier.commit();
 }
 
 } // namespace
@@ -62,7 +54,7 @@ void Sauvegarde_Parametres()
     const Declaration::Etat &d = Declaration::D();
     const QByteArray contenu = Fichier_Parametres::Contenu(
         Fichier_Parametres::Lignes(Reglages_Affiches(), d.Version_Firmware, d.Modele_40dB));
-    if (!Ecrire(*chemin, contenu))
+    if (!platform::WriteWholeFile(*chemin, contenu))
         Message_Critique(Ecriture_Impossible.arg(*chemin), m.Titre_Sauvegarde_Impossible);
 }
 

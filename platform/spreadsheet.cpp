@@ -1,12 +1,11 @@
 #include "platform/spreadsheet.h"
 
+#include "platform/whole_file.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
 #include <xlsxwriter.h>
 
 namespace platform {
@@ -132,50 +131,19 @@ bool Spreadsheet::SaveAs(const QString &path)
 
 bool Spreadsheet::PutInPlace(const QString &path)
 {
-    // A temporary file is private to its owner; the workbook gets the mode of the file it replaces, or
-    // that of a new file.
-    const QFileDevice::Permissions mode = QFile::exists(path)
-                                              ? QFile::permissions(path)
-                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    m_aside->setPermissions(mode);
-
-    // rename() replaces an existing file in one step, never leaving half a workbook under its name.
-    const QByteArray from = QFile::encodeName(m_aside->fileName());
-    const QByteArray to = QFile::encodeName(path);
-    const int renamed = std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
-    if (renamed == 0) {
-        m_aside->setAutoRemove(false);
-        return true;
-    }
-    if (renamed != EXDEV) {
-        m_error = qt_error_string(renamed);
-        return false;
-    }
-
-    // Another disk: copy through a file beside the destination, put in place at commit.
+    // Copied rather than renamed, even on the same disk: the one whole-file writer checks that every byte
+    // reached the disk, and gives a new file the usual mode instead of a temporary file's private one.
     QFile built(m_aside->fileName());
-    QSaveFile out(path);
     if (!built.open(QIODevice::ReadOnly)) {
         m_error = built.errorString();
         return false;
     }
-    if (!out.open(QIODevice::WriteOnly)) {
-        m_error = out.errorString();
+    const QByteArray bytes = built.readAll();
+    if (built.error() != QFileDevice::NoError) {
+        m_error = built.errorString();
         return false;
     }
-    while (!built.atEnd()) {
-        const QByteArray chunk = built.read(1 << 20);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            m_error = chunk.isEmpty() ? built.errorString() : out.errorString();
-            return false; // QSaveFile drops its file when not committed
-        }
-    }
-    if (!out.commit()) {
-        m_error = out.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, bytes, &m_error);
 }
 
 } // namespace platform

@@ -50,7 +50,7 @@ private:
     // Whether a cell may be written now; records the first refusal otherwise.
     bool Accepts(int32_t row, int32_t column);
     void Written(int32_t row, int32_t column, int error);
-    // Moves the completed temporary file to `path`, or copies it when the folders lie on different disks.
+    // Copies the completed temporary file to `path`, whole.
     bool PutInPlace(const QString &path);
 
     lxw_workbook *m_workbook = nullptr;

@@ -1,12 +1,12 @@
 #include "analysis/core/Fonctions_Sauvegarde.h"
 
 #include "analysis/core/Fonctions.h"
+#include "platform/whole_file.h"
 
 #include <QCursor>
 #include <QDate>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -403,10 +403,8 @@ void Sauvegarder_Donnees()
         return; // Cancel ends the save quietly
     const QString &chemin = *choix;
 
-    // Written aside and put in place whole, so a failure leaves any earlier file as it was.
-    const QByteArray octets = Octets_Sauvegarde(D());
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())
+    // Put in place whole, so a failure leaves any earlier file as it was.
+    if (!platform::WriteWholeFile(chemin, Octets_Sauvegarde(D())))
         Fonctions::Message_Critique(Texte_Ecriture_Echouee, Titre_Sauver);
 }
 

@@ -33,7 +33,8 @@ QString Texte_Trop_De_Lignes(int64_t lignes)
 
 QString Texte_Echec(const QString &raison)
 {
-    return QStringLiteral("The workbook could not be saved (%1).").arg(raison);
+    return QStringLiteral("Le classeur n'a pas pu être écrit (%1). Impossible de sauver les données !!!")
+        .arg(raison);
 }
 
 QString Texte_Date(const Declaration::Enregistrement_Memoire &r)

@@ -30,7 +30,8 @@ inline const std::array<QString, 4> Entetes{
 inline const QString Filtre = QStringLiteral("Pelmar save File(*.xlsx)|*.xlsx");
 inline const QString Extension = QStringLiteral(".xlsx");
 
-// Messages (the export speaks English).
+// Messages: the export's own speak English; a file that cannot be written is told in the words of the
+// program's other saves.
 inline const QString Texte_Pas_De_Donnees =
     QStringLiteral("You have to download data from Dorva before save ...");
 inline const QString Titre_Pas_De_Donnees = QStringLiteral("Unable to save data ...");

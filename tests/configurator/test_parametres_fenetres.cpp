@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "platform/ticks.h"
 #include "relecture.h"
+#include "small_disk.h"
 
 #include <QFile>
 #include <QPointer>
@@ -145,6 +146,39 @@ TEST_F(ParameterWindows, SaveWritesTheFileAndTellsAFailedWrite)
     EXPECT_TRUE(platform::ShownMessages()[0].text.contains(impossible));
     EXPECT_EQ(platform::ShownMessages()[0].title, Modele().Titre_Sauvegarde_Impossible);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ParameterWindows, SaveOnAFullDiskLeavesTheOlderFileAsItWasAndSaysSo)
+{
+    if (!testsupport::RunWhereDisksMount())
+        return;
+    const QByteArray ancien = QByteArray(32000, 'p');
+    for (const bool present : {true, false}) {
+        testsupport::SmallDisk disque;
+        const QString chemin = disque.path(QStringLiteral("salle.") + Modele().Extension_Fichier);
+        if (present) {
+            QFile f(chemin);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(ancien);
+        }
+        disque.fill();
+        const QStringList entrees = disque.entries();
+        platform::ClearShownMessages();
+        Dialogue({chemin});
+        FS::Sauvegarde_Parametres();
+
+        ASSERT_EQ(platform::ShownMessages().size(), 1u) << present;
+        EXPECT_TRUE(platform::ShownMessages()[0].text.contains(chemin));
+        EXPECT_EQ(platform::ShownMessages()[0].title, Modele().Titre_Sauvegarde_Impossible);
+        EXPECT_EQ(disque.entries(), entrees);
+        QFile f(chemin);
+        if (present) {
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), ancien);
+        } else {
+            EXPECT_FALSE(f.exists());
+        }
+    }
 }
 
 TEST_F(ParameterWindows, OpenMenuShowsTheFileOrRefusesIt)

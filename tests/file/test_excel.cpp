@@ -5,9 +5,11 @@
 #include "analysis/core/Sauvegarde_Excel.h"
 #include "analysis/core/frmExcel.h"
 #include "analysis/core/frmMain.h"
+#include "small_disk.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <random>
 
 using Declaration::D;
 using Declaration::Enregistrement_Memoire;
@@ -221,8 +223,70 @@ TEST_F(ExcelExport, NoDataCancelEmptyNameAndFailedSave)
     Repondre({Chemin(QStringLiteral("absent/z.xlsx"))});
     SE::Exporter_Excel();
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("The workbook could not be saved (")));
+    EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("Le classeur n'a pas pu être écrit (")));
     EXPECT_EQ(Messages()[0].title, QStringLiteral("Data saving is impossible."));
+}
+
+TEST_F(ExcelExport, FullDiskLeavesTheOlderWorkbookAsItWasAndSaysSo)
+{
+    if (!testsupport::RunWhereDisksMount())
+        return;
+    // `releves` minutes of March 2009 with levels of any kind, so that the workbook hardly compresses.
+    auto Mars = [](int releves) {
+        std::mt19937 g(5);
+        std::vector<Enregistrement_Memoire> l;
+        for (int i = 0; i < releves; ++i)
+            l.push_back(Releve(1 + i / 1440, 3, 9, i / 60 % 24, i % 60, 40 + static_cast<int>(g() % 200),
+                               60 + static_cast<int>(g() % 60), 60 + static_cast<int>(g() % 90)));
+        return l;
+    };
+    struct Cas
+    {
+        int releves;
+        qint64 libre;
+        bool ancien;
+        bool temporaire_plein; // the workbook is built on the full disk, and saved elsewhere
+    };
+    // Workbooks under and above the 16 KiB that a file keeps in memory before writing, on a full disk or
+    // one with part of them free; over an older workbook or where there was none.
+    const QByteArray ancien = QByteArray(32000, 'w');
+    for (const Cas c :
+         {Cas{2000, 0, true, false}, Cas{2000, 8192, false, false}, Cas{10000, 8192, true, false},
+          Cas{10000, 0, false, false}, Cas{2000, 0, true, true}}) {
+        SCOPED_TRACE(c.releves);
+        D().Donnees_Memoire = Table(Mars(c.releves));
+        SE::Periode() = {0, 0, 1, 3, 9, 0, 0, 1, 4, 9};
+        testsupport::SmallDisk disque;
+        const QString chemin =
+            c.temporaire_plein ? Chemin(QStringLiteral("m.xlsx")) : disque.path(QStringLiteral("m.xlsx"));
+        if (c.ancien)
+            filetest::Ecrire(chemin, ancien);
+        disque.fill(c.libre);
+        const QStringList entrees = disque.entries();
+        const std::optional<QByteArray> tmpdir =
+            qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        if (c.temporaire_plein)
+            qputenv("TMPDIR", QFile::encodeName(disque.path(QString())));
+        platform::ClearShownMessages();
+        Repondre({chemin});
+        SE::Exporter_Excel();
+        if (tmpdir)
+            qputenv("TMPDIR", *tmpdir);
+        else
+            qunsetenv("TMPDIR");
+
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("Le classeur n'a pas pu être écrit (")));
+        EXPECT_TRUE(Messages()[0].text.endsWith(QStringLiteral("). Impossible de sauver les données !!!")));
+        EXPECT_EQ(Messages()[0].title, SE::Titre_Impossible);
+        EXPECT_EQ(disque.entries(), entrees);
+        if (c.ancien) {
+            EXPECT_EQ(filetest::Lire(chemin), ancien);
+        } else {
+            EXPECT_FALSE(QFile::exists(chemin));
+        }
+        EXPECT_EQ(D().Donnees_Memoire.Nombre_Lignes(), c.releves);
+    }
 }
 
 TEST_F(ExcelExport, WindowShowsTheKeptPeriodAndValiderExportsAndCloses)

@@ -5,6 +5,7 @@
 #include "analysis/core/Fonctions_Sauvegarde.h"
 #include "analysis/core/frmMain.h"
 #include "platform/form.h"
+#include "small_disk.h"
 
 #include <QFile>
 #include <random>
@@ -128,6 +129,47 @@ TEST_F(SavedFileWrite, NoDataCancelEmptyNameAndFailedWrite)
     EXPECT_FALSE(QFile::exists(absent));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, FS::Texte_Ecriture_Echouee);
+}
+
+TEST_F(SavedFileWrite, FullDiskLeavesTheOlderFileAsItWasAndSaysSo)
+{
+    if (!testsupport::RunWhereDisksMount())
+        return;
+    struct Cas
+    {
+        int lignes;
+        qint64 libre;
+        bool ancien;
+    };
+    // Files under and above the 16 KiB that a file keeps in memory before writing, on a full disk or one
+    // with part of them free; over an older file or where there was none.
+    const QByteArray ancien = QByteArray(32000, 'a');
+    for (const Cas c :
+         {Cas{100, 0, true}, Cas{400, 8192, false}, Cas{2000, 8192, true}, Cas{2000, 0, false}}) {
+        SCOPED_TRACE(c.lignes);
+        Donnees_Aleatoires(D(), c.lignes);
+        const Declaration::Etat avant = D();
+        testsupport::SmallDisk disque;
+        const QString chemin = disque.path(QStringLiteral("a.pelmar"));
+        if (c.ancien)
+            filetest::Ecrire(chemin, ancien);
+        disque.fill(c.libre);
+        const QStringList entrees = disque.entries();
+        platform::ClearShownMessages();
+        frmMain fenetre;
+        Repondre({chemin});
+        fenetre.Save->trigger();
+
+        ASSERT_EQ(Messages().size(), 1u) << FS::Octets_Sauvegarde(D()).size();
+        EXPECT_EQ(Messages()[0].text, FS::Texte_Ecriture_Echouee);
+        EXPECT_EQ(Messages()[0].title, FS::Titre_Sauver);
+        EXPECT_EQ(disque.entries(), entrees);
+        if (c.ancien) {
+            EXPECT_EQ(filetest::Lire(chemin), ancien);
+        }
+        EXPECT_EQ(D().Donnees_Memoire.rows, avant.Donnees_Memoire.rows);
+        EXPECT_TRUE(D().Donnees_Chargees);
+    }
 }
 
 TEST_F(SavedFileWrite, SavingAndOpeningCloseTheFlaggedWindowsFirst)
