@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -28,6 +29,8 @@ struct Etat
     QByteArray Tampon_Reception;
     Fenetres_Ouvertes Ouvert;
     int16_t Indice = 0;
+    // The decoder's boxes shown since the last request, each by its text without the numbers it carries.
+    QSet<QString> Boites_Montrees;
 
     // Settings window and busy state.
     bool Envoi_Autorise = false;

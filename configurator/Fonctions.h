@@ -22,13 +22,19 @@ platform::SerialControl &MSComm1();
 void Ouverture_Port();
 void Fermeture_Port();
 
-// One request frame on MSComm1; false (and nothing sent) when the port is closed or the write fails.
+// One request frame on MSComm1; false (and nothing sent) when the port is closed or the write fails. A
+// request starts a new exchange, whose answers may show the decoder's boxes again.
 bool Envoi_Commande(int code, int valeur);
+// A frame the decoder asks for: part of the exchange under way.
+bool Envoi_Trame(int code, int valeur);
 // Whether a command can go out: when the port is closed (the adapter gone), the user is told with the
 // no-answer box instead, and false is returned.
 bool Port_Pret();
 // The no-answer box of the model.
 void Message_Absence_Reponse();
+// Tells a lost port once, with the no-answer box: it stands for the answer still awaited, and ends the
+// busy state of a command that no answer will end.
+void Signaler_Port_Perdu();
 
 // The exclusive windows, in the order in which the close-all routine unloads them.
 enum class Fenetre { Port, Config, Change_Password, Password, Parametres };

@@ -44,6 +44,12 @@ void Fermeture_Port()
 
 bool Envoi_Commande(int code, int valeur)
 {
+    Nouvelle_Demande();
+    return Envoi_Trame(code, valeur);
+}
+
+bool Envoi_Trame(int code, int valeur)
+{
     platform::SerialControl &com = MSComm1();
     return com.PortOpen() && panel_link::Envoi_Commande(com, code, valeur);
 }
@@ -54,6 +60,15 @@ void Message_Absence_Reponse()
                      Modele().Titre_Absence_Reponse);
 }
 
+void Signaler_Port_Perdu()
+{
+    auto &d = Declaration::D();
+    if (d.Attente_En_Cours)
+        Fin_Attente();
+    d.Reponse_Absente_Signalee = true;
+    Message_Absence_Reponse();
+}
+
 bool Port_Pret()
 {
     platform::SerialControl &com = MSComm1();
@@ -61,7 +76,7 @@ bool Port_Pret()
         return true;
     // This box tells the loss as well: the receive loop need not tell it again.
     com.TakeLost();
-    Message_Absence_Reponse();
+    Signaler_Port_Perdu();
     return false;
 }
 

@@ -96,7 +96,7 @@ void Executer(const std::vector<Action> &actions)
             }
             break;
         case Genre::Message: platform::MsgBox(a.texte, platform::MsgButtons::Ok, a.icone, a.titre); break;
-        case Genre::Envoi: Envoi_Commande(a.code, a.valeur); break;
+        case Genre::Envoi: Envoi_Trame(a.code, a.valeur); break;
         case Genre::Attente_200ms: Attendre(200); break;
         case Genre::Fin_Attente: Fin_Attente(); break;
         case Genre::Activer_Main:
@@ -180,15 +180,11 @@ bool Passe_Reception()
             m->setEnabled(true);
     }
 
-    // A port that failed or whose adapter went away is told once, with the box that asks to check it;
-    // a command still waiting for its answer will get none.
-    const bool perdu = com.TakeLost();
-    if (perdu && d.Attente_En_Cours)
-        Fin_Attente();
-    if (Timer_Answer_Arrete() && !d.Reponse_Absente_Signalee) {
+    // A port that failed or whose adapter went away is told once, with the box that asks to check it.
+    if (com.TakeLost()) {
+        Signaler_Port_Perdu();
+    } else if (Timer_Answer_Arrete() && !d.Reponse_Absente_Signalee) {
         d.Reponse_Absente_Signalee = true;
-        Message_Absence_Reponse();
-    } else if (perdu) {
         Message_Absence_Reponse();
     }
     return !Quitter();

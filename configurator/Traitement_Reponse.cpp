@@ -5,6 +5,8 @@
 #include "configurator/Modele.h"
 #include "panel_link/Fonctions_ASCII.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 #include <map>
 
@@ -96,8 +98,16 @@ public:
 
 private:
     void Ligne(const QString &texte) { actions.push_back({Genre::Ligne, texte, {}}); }
+    // A line full of noise must not hold the user behind box after box: each box once per request, the
+    // numbers it carries aside (a masked code, a model number).
     void Message(const QString &texte, const QString &titre, MsgIcon icone)
     {
+        static const QRegularExpression nombres(QStringLiteral("[0-9]+"));
+        const QString genre = QString(texte).replace(nombres, QString());
+        auto &montrees = Declaration::D().Boites_Montrees;
+        if (montrees.contains(genre))
+            return;
+        montrees.insert(genre);
         actions.push_back({Genre::Message, texte, titre, icone});
     }
     void Envoi(int code, int valeur)
@@ -544,6 +554,11 @@ void Decodeur::Code(int code, int valeur)
 void Traitement_Reponse(int code, int valeur, Controles &controles, std::vector<Action> &actions)
 {
     Decodeur(controles, actions).Traiter(code, valeur);
+}
+
+void Nouvelle_Demande()
+{
+    Declaration::D().Boites_Montrees.clear();
 }
 
 QStringList Lignes(const std::vector<Action> &actions)

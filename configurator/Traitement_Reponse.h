@@ -36,6 +36,9 @@ struct Action
 // them back, and the only frames it asks for are the wrong-code signal and the read-back after a reset.
 void Traitement_Reponse(int code, int valeur, Controles &controles, std::vector<Action> &actions);
 
+// A request went out: the answers from here on may show each of the decoder's boxes once more.
+void Nouvelle_Demande();
+
 // The log lines among `actions`, in order.
 QStringList Lignes(const std::vector<Action> &actions);
 

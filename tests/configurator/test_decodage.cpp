@@ -272,6 +272,7 @@ TEST_F(Decodeur, AccessCodeRefusedWhenWrongOrDamaged)
 {
     Declaration::D().Ouvert.Ouvert_Password = true;
     const auto essai = [&](const std::vector<std::pair<int, int>> &reponse) {
+        configurator::Fonctions::Nouvelle_Demande(); // each the answer to a new press of "Ok"
         Declaration::D().Code_Masque.clear();
         dec.actions.clear();
         dec.controles.Password.Combo_Chiffre = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),

@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/list_box.h"
 #include "platform/serial_control.h"
+#include "platform/ticks.h"
 #include "programme.h"
 
 #include <QTest>
@@ -26,6 +27,19 @@ using configurator::Password;
 
 class Reception : public configtest::Programme
 {
+protected:
+    // Stops the stream and runs the loop until what is still on its way has been read and decoded: true
+    // once no byte has waited for three turns of 200 ms.
+    bool Fin_Du_Flot()
+    {
+        sim.stopStream();
+        int calme = 0;
+        for (int tour = 0; tour < 100 && calme < 3; ++tour) {
+            Tourner_Pendant(200);
+            calme = Fonctions::MSComm1().InBufferCount() == 0 ? calme + 1 : 0;
+        }
+        return calme == 3;
+    }
 };
 
 TEST_F(Reception, TrailingPartialGroupsAreDropped)
@@ -150,6 +164,40 @@ TEST_F(Reception, AdapterPulledOutWithTheSettingsWindowOpenIsToldOnceAndByEachCo
     EXPECT_EQ(revenu.framesWithCode(panelsim::cmd::ReadBack), 1);
 }
 
+TEST_F(Reception, AdapterPulledOutBeforeTheCodeIsAnsweredIsToldOnce)
+{
+    configtest::Utilisateur utilisateur;
+    sim.setFault(panelsim::Fault::Silent);
+    Entrer_Code({0, 0, 0, 0});
+    sim.vanish();
+    // Past the end of the answer's time.
+    ASSERT_TRUE(Tourner([this] { return !principale->Timer_Answer.isActive(); }, 5000));
+    Tourner_Pendant(300);
+    EXPECT_EQ(utilisateur.Boites(), QStringList{configurator::Modele().Message_Absence_Reponse});
+}
+
+TEST_F(Reception, CommandInTheMomentOfTheLossEndsTheBusyStateWithOneBox)
+{
+    Ouvrir_Reglages();
+    auto *f = Config::Instance();
+    configtest::Utilisateur utilisateur;
+    // A command whose answer will not come keeps the window busy.
+    sim.setFault(panelsim::Fault::Silent);
+    f->Option_Lumens_Ext->click();
+    ASSERT_TRUE(Declaration::D().Attente_En_Cours);
+    sim.vanish();
+    // The port is found gone while events run, before the receive loop has looked at it: a command
+    // handled then finds it closed.
+    ASSERT_TRUE(platform::PumpUntil([] { return !Fonctions::MSComm1().PortOpen(); },
+                                    platform::GetTickCount() + 3000));
+    f->Option_Lumens_Int_Click();
+    EXPECT_FALSE(Declaration::D().Attente_En_Cours);
+    EXPECT_TRUE(f->isEnabled());
+    EXPECT_TRUE(principale->ParametresEnabled());
+    Tourner_Pendant(300);
+    EXPECT_EQ(utilisateur.Boites(), QStringList{configurator::Modele().Message_Absence_Reponse});
+}
+
 TEST_F(Reception, StreamingDeviceIsReadABufferfulAtATimeAndANewReadBackFillsTheWindowAfterIt)
 {
     Ouvrir_Reglages();
@@ -166,15 +214,9 @@ TEST_F(Reception, StreamingDeviceIsReadABufferfulAtATimeAndANewReadBackFillsTheW
         },
         1000);
     EXPECT_EQ(plus, panel_link::Taille_Reception);
-    sim.stopStream();
     // The noise still on its way is read and decoded to its end; a read-back asked behind it would be
     // cut into groups out of step.
-    int calme = 0;
-    for (int tour = 0; tour < 100 && calme < 3; ++tour) {
-        Tourner_Pendant(200);
-        calme = Fonctions::MSComm1().InBufferCount() == 0 ? calme + 1 : 0;
-    }
-    ASSERT_EQ(calme, 3);
+    ASSERT_TRUE(Fin_Du_Flot());
     ASSERT_EQ(Config::Instance(), f);
     Messages();
     f->Cmd_Diagnostic_Click();
@@ -182,6 +224,36 @@ TEST_F(Reception, StreamingDeviceIsReadABufferfulAtATimeAndANewReadBackFillsTheW
     EXPECT_EQ(f->Text_Name->text(), nom);
     EXPECT_EQ(f->Text_Serial_Number->text(), serie);
     EXPECT_EQ(f->Slider_Alarme->value(), alarme);
+}
+
+TEST_F(Reception, NoiseAtTheLineRateShowsEachBoxOnceAndTheUserGetsBackToThePanel)
+{
+    Ouvrir_Reglages();
+    auto *f = Config::Instance();
+    const QString nom = f->Text_Name->text(), serie = f->Text_Serial_Number->text();
+    configtest::Utilisateur utilisateur;
+    // A wrong device, or a panel whose line is broken: random bytes at the line rate, then what is still
+    // on its way read and decoded to its end, the user closing each box that comes up.
+    sim.startStream(true);
+    Tourner_Pendant(3000);
+    ASSERT_TRUE(Fin_Du_Flot());
+    const QStringList boites = utilisateur.Boites();
+    // The clock's date groups gave a box every 450 bytes or so.
+    if (configurator::Modele().Horloge()) {
+        EXPECT_FALSE(boites.isEmpty());
+    }
+    EXPECT_EQ(QStringList(boites).removeDuplicates(), 0) << boites.join(QLatin1Char('\n')).toStdString();
+
+    // "Selection Port", Ok and "Visualiser Paramètres": the panel fills the window, with no box.
+    principale->mnuSelection_Port->trigger();
+    ASSERT_NE(configurator::Port::Instance(), nullptr);
+    configurator::Port::Instance()->Option_COM[configtest::Port_Panneau]->click();
+    configurator::Port::Instance()->Cmd_Ok->click();
+    principale->mnuVisualiser->trigger();
+    ASSERT_TRUE(Tourner([] { return Config::Instance() && Declaration::D().Envoi_Autorise; }));
+    EXPECT_EQ(utilisateur.Boites().size(), boites.size());
+    EXPECT_EQ(Config::Instance()->Text_Name->text(), nom);
+    EXPECT_EQ(Config::Instance()->Text_Serial_Number->text(), serie);
 }
 
 TEST_F(Reception, TheLogKeepsItsNewestLinesOnly)

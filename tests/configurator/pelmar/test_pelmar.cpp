@@ -142,6 +142,7 @@ TEST_F(Pelmar, ClockAndDateEdgeCases)
     dec.Groupes({{0x55, 6}, {0x54, 0x10}});
     EXPECT_EQ(Lignes(dec.actions).back(), QStringLiteral("  Date = Samedi 1 Février 2010"));
     for (const int jour : {7, 9, 14}) {
+        configurator::Fonctions::Nouvelle_Demande(); // each the answer to its own request
         dec.actions.clear();
         dec.Groupes({{0x55, jour}, {0x54, 0x10}});
         ASSERT_EQ(dec.actions.size(), 2u) << jour;
