@@ -5,6 +5,7 @@
 // interrupted. SIGUSR1 starts a stream of random bytes (paced with --paced), SIGUSR2 stops it.
 #include "panel_simulator.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,18 @@ std::vector<panelsim::Record> recordsUpToNow(int days)
     return records;
 }
 
+// A request code as the frames carry it, in hexadecimal: 00 to FF.
+bool parseCode(const char *text, int &code)
+{
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long value = std::strtoul(text, &end, 16);
+    if (end == text || *end != '\0' || errno != 0 || value > 0xFF)
+        return false;
+    code = static_cast<int>(value);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -91,7 +104,13 @@ int main(int argc, char **argv)
         } else if (arg == "--four-byte-probe") {
             fault = panelsim::Fault::FourByteProbe;
         } else if (arg == "--stream-after" && i + 1 < argc) {
-            streamAfter = static_cast<int>(std::strtoul(argv[++i], nullptr, 16)) & 0xFF;
+            if (!parseCode(argv[++i], streamAfter)) {
+                std::cerr
+                    << "panel_simulator: --stream-after takes a request code in hexadecimal, from 00 to "
+                       "FF (for instance 82), not \""
+                    << argv[i] << "\"\n";
+                return 2;
+            }
         } else if (arg == "--quiet") {
             quiet = true;
         } else {
