@@ -45,7 +45,7 @@ void DecodeFresh(const QByteArray &bytes, bool mode_periode)
     const auto &i = D().Index_Memoire;
     const auto &s = D().Date_Selection;
     const QString index_error = Fonctions::Erreur_Index_Memoire();
-    const QString selection_error = Fonctions::Erreur_Adresses_Selection();
+    const QString selection_error = Fonctions::Erreur_Periode_Selection();
     CheckRingArithmetic(i.Adresse_Premier, i.Adresse_Dernier, index_error.isEmpty());
     CheckRingArithmetic(s.Adresse_Debut_Selection, s.Adresse_Fin_Selection, selection_error.isEmpty());
     // Each mode writes its own group only: the other stays as a fresh state has it.

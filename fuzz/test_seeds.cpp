@@ -112,7 +112,7 @@ TEST(FuzzSeeds, IndexAnswersPassTheChecksUnlessTheRingIsEmpty)
     EXPECT_FALSE(Fonctions::Erreur_Index_Memoire().isEmpty());
 
     Decode(QStringLiteral("date_range.bin"), true, 12);
-    EXPECT_EQ(Fonctions::Erreur_Adresses_Selection(), QString());
+    EXPECT_EQ(Fonctions::Erreur_Periode_Selection(), QString());
     const auto &s = D().Date_Selection;
     EXPECT_EQ(Fonctions::Nombre_Enregistrements(s.Adresse_Debut_Selection, s.Adresse_Fin_Selection), 10);
 }

@@ -76,6 +76,7 @@ struct Selection
     int16_t Jour_Fin_Selection = 0, Mois_Fin_Selection = 0, Annee_Fin_Selection = 0;
     int32_t Adresse_Debut_Selection = 0;
     int32_t Adresse_Fin_Selection = 0;
+    bool operator==(const Selection &) const = default;
 };
 
 struct Liaison

@@ -71,8 +71,8 @@ void Message_Erreur_1();
 bool Memoire_Vide();
 // Empty when the memory index holds real dates and ring addresses, else the reason to show.
 QString Erreur_Index_Memoire();
-// Empty when the selection addresses are usable record addresses of the ring, else the reason.
-QString Erreur_Adresses_Selection();
+// Empty when the period answer holds real dates and usable record addresses of the ring, else the reason.
+QString Erreur_Periode_Selection();
 // Whether an address is a record address of the ring.
 bool Adresse_Valide(int32_t adresse);
 void Message_Reponse_Erronee(const QString &raison);

@@ -32,9 +32,13 @@ QString Erreur_Index_Memoire()
     return {};
 }
 
-QString Erreur_Adresses_Selection()
+QString Erreur_Periode_Selection()
 {
     const auto &s = D().Date_Selection;
+    // No calendar, file or list can take a day that does not exist.
+    if (!QDate(2000 + s.Annee_Debut_Selection, s.Mois_Debut_Selection, s.Jour_Debut_Selection).isValid() ||
+        !QDate(2000 + s.Annee_Fin_Selection, s.Mois_Fin_Selection, s.Jour_Fin_Selection).isValid())
+        return QStringLiteral("Les dates de la période envoyées par l'Pelmar ne sont pas valides !!!");
     if (!Adresse_Valide(s.Adresse_Debut_Selection) || !Adresse_Valide(s.Adresse_Fin_Selection))
         return QStringLiteral("Les adresses de la période envoyées par l'Pelmar ne sont pas valides !!!");
     return {};

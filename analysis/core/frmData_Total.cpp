@@ -77,6 +77,8 @@ void frmData_Total::Cmd_Ok_Click()
                          QStringLiteral("Données de dates d'analyse erronées !!!"));
         return;
     }
+    // Kept for a period answer that is refused: the panel's answer rewrites the selection.
+    const Declaration::Selection selection_avant = D().Date_Selection;
     auto &s = D().Date_Selection;
     s.Jour_Debut_Selection = static_cast<int16_t>(debut.day());
     s.Mois_Debut_Selection = static_cast<int16_t>(debut.month());
@@ -98,7 +100,8 @@ void frmData_Total::Cmd_Ok_Click()
             Data_Total::Show();
             return;
         }
-        if (const QString erreur = Fonctions::Erreur_Adresses_Selection(); !erreur.isEmpty()) {
+        if (const QString erreur = Fonctions::Erreur_Periode_Selection(); !erreur.isEmpty()) {
+            s = selection_avant;
             Fonctions::Message_Reponse_Erronee(erreur);
             Unload();
             return;

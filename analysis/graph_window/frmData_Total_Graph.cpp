@@ -109,6 +109,8 @@ void frmData_Total_Graph::Cmd_Ok_Click()
         Periode_Graphique::Nombre_Jours(Option_Jour->isChecked(), Option_WeekEnd->isChecked(),
                                         Option_Semaine->isChecked(), g.Nombre_Jours_Graphique);
     Periode_Graphique::Remplir_Jours(g, debut);
+    // Kept for a period answer that is refused: the panel's answer rewrites the selection.
+    const Declaration::Selection selection_avant = D().Date_Selection;
     auto &s = D().Date_Selection;
     Periode_Graphique::Selection_Depuis_Jours(s, g);
 
@@ -132,7 +134,8 @@ void frmData_Total_Graph::Cmd_Ok_Click()
             Data_Total::Show();
         return;
     }
-    if (const QString erreur = Fonctions::Erreur_Adresses_Selection(); !erreur.isEmpty()) {
+    if (const QString erreur = Fonctions::Erreur_Periode_Selection(); !erreur.isEmpty()) {
+        s = selection_avant;
         Fonctions::Message_Reponse_Erronee(erreur);
         Unload();
         return;

@@ -185,11 +185,57 @@ TEST_F(Download, AbsurdAddressesAndDatesGetAMessage)
     // Addresses outside the ring or off a record boundary never size anything.
     selection(QDate(2009, 3, 2), QDate(2009, 3, 3), 0x30000, 0x30000 + 80);
     D().Date_Selection.Adresse_Fin_Selection = 0x7FFFFFF0;
-    EXPECT_FALSE(Fonctions::Erreur_Adresses_Selection().isEmpty());
+    EXPECT_FALSE(Fonctions::Erreur_Periode_Selection().isEmpty());
     D().Date_Selection.Adresse_Fin_Selection = 0x30004;
-    EXPECT_FALSE(Fonctions::Erreur_Adresses_Selection().isEmpty());
+    EXPECT_FALSE(Fonctions::Erreur_Periode_Selection().isEmpty());
     D().Date_Selection.Adresse_Fin_Selection = 0x44FFF8;
-    EXPECT_TRUE(Fonctions::Erreur_Adresses_Selection().isEmpty());
+    EXPECT_TRUE(Fonctions::Erreur_Periode_Selection().isEmpty());
+}
+
+TEST_F(Download, PeriodAnswerWithADayThatDoesNotExistIsRefusedAndTheDataHeldStay)
+{
+    // Sound addresses, but a first record of 30 February or a last one of 31 April: no checksum guards
+    // the answer, so a disturbed line can give it.
+    struct Cas
+    {
+        uint8_t jour_debut, mois_debut, jour_fin, mois_fin;
+    };
+    testsupport::FastTicks faster(10.0);
+    for (const Cas c : {Cas{30, 2, 3, 3}, Cas{2, 3, 31, 4}}) {
+        SCOPED_TRACE(testing::Message() << int(c.jour_debut) << "/" << int(c.mois_debut) << " to "
+                                        << int(c.jour_fin) << "/" << int(c.mois_fin));
+        sim->setRecords(panelsim::makeRecords(2, 3, 2009, 10, 0, 3 * 24 * 60)); // 2 to 5 March
+        sim->setRangeDates(c.jour_debut, c.mois_debut, 9, c.jour_fin, c.mois_fin, 9);
+        sim->clearFrames();
+        D().Type_Analyse = Declaration::Vue_Leq;
+        D().Donnees_Memoire.Redimensionner(3);
+        D().Donnees_Memoire(2, 6) = 77;
+        D().Donnees_Chargees = true;
+        D().Periode_Chargee = {1, 1, 2009, 1, 1, 2009};
+        MessageRecorder boxes;
+        nouveauTransfert();
+        frmData_Total *t = Data_Total::Instance();
+        ASSERT_NE(t, nullptr);
+        const Declaration::Etat avant = D();
+        t->MonthView_Start->setSelectedDate(QDate(2009, 3, 2));
+        t->MonthView_End->setSelectedDate(QDate(2009, 3, 3));
+        t->Cmd_Ok_Click();
+
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].text,
+                  QStringLiteral("Les dates de la période envoyées par l'Pelmar ne sont pas valides !!! "
+                                 "Veuillez recommencer le transfert SVP !!!"));
+        EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+        EXPECT_EQ(sim->framesWithCode(0x66), 1);
+        EXPECT_EQ(sim->framesWithCode(Fonctions::Demande_Transfert_Periode), 0);
+        EXPECT_EQ(Data_Total::Instance(), nullptr);
+        EXPECT_EQ(Data_Selected::Instance(), nullptr);
+        EXPECT_TRUE(opened.isEmpty());
+        EXPECT_EQ(D().Donnees_Memoire.rows, avant.Donnees_Memoire.rows);
+        EXPECT_TRUE(D().Donnees_Chargees);
+        EXPECT_EQ(D().Periode_Chargee, avant.Periode_Chargee);
+        EXPECT_EQ(D().Date_Selection, avant.Date_Selection);
+    }
 }
 
 TEST_F(Download, DownloadWindowThresholds)

@@ -272,6 +272,46 @@ TEST_F(DialoguePeriode, NewTransferAsksThePanelForThePeriodAndShowsTheDownload)
     EXPECT_EQ(jours(g), suite(QDate(2009, 3, 3), 3));
 }
 
+TEST_F(DialoguePeriode, PeriodAnswerWithADayThatDoesNotExistIsRefusedAndTheDataHeldStay)
+{
+    // Sound addresses, but a first record of 30 February or a last one of 31 April.
+    struct Cas
+    {
+        uint8_t jour_debut, mois_debut, jour_fin, mois_fin;
+    };
+    for (const Cas c : {Cas{30, 2, 3, 3}, Cas{2, 3, 31, 4}}) {
+        SCOPED_TRACE(testing::Message() << int(c.jour_debut) << "/" << int(c.mois_debut));
+        sim->setRecords(panelsim::makeRecords(2, 3, 2009, 0, 0, 6 * 24 * 60)); // 2 to 7 March
+        sim->setRangeDates(c.jour_debut, c.mois_debut, 9, c.jour_fin, c.mois_fin, 9);
+        sim->clearFrames();
+        donneesTenues();
+        D().Donnees_Memoire.Redimensionner(3);
+        D().Donnees_Memoire(2, 6) = 77;
+        MessageRecorder boxes;
+        nouveauTransfert();
+        frmData_Total_Graph *d = Data_Total_Graph::Instance();
+        ASSERT_NE(d, nullptr);
+        const Declaration::Etat avant = D();
+        d->MonthView_Start->setDate(QDate(2009, 3, 3));
+        d->Cmd_Ok_Click();
+
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].text,
+                  QStringLiteral("Les dates de la période envoyées par l'Pelmar ne sont pas valides !!! "
+                                 "Veuillez recommencer le transfert SVP !!!"));
+        EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+        EXPECT_EQ(sim->framesWithCode(0x66), 1);
+        EXPECT_EQ(sim->framesWithCode(Fonctions::Demande_Transfert_Periode), 0);
+        EXPECT_EQ(Data_Total_Graph::Instance(), nullptr);
+        EXPECT_EQ(Data_Selected::Instance(), nullptr);
+        EXPECT_TRUE(opened.isEmpty());
+        EXPECT_EQ(D().Donnees_Memoire.rows, avant.Donnees_Memoire.rows);
+        EXPECT_TRUE(D().Donnees_Chargees);
+        EXPECT_EQ(D().Periode_Chargee, avant.Periode_Chargee);
+        EXPECT_EQ(D().Date_Selection, avant.Date_Selection);
+    }
+}
+
 TEST_F(DialoguePeriode, NoRecordInThePeriodShowsTheDialogAfresh)
 {
     sim->setRecords(panelsim::makeRecords(2, 3, 2009, 10, 0, 60));

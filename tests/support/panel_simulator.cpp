@@ -4,6 +4,7 @@
 #include "panel_config.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
@@ -127,6 +128,7 @@ struct PanelSimulator::Impl
     uint32_t firstRecord = RingStart;
     size_t recordCount = 0;
     std::optional<MemoryIndex> indexOverride;
+    std::optional<std::array<uint8_t, 6>> rangeDates;
     Fault fault = Fault::None;
     int faultParam = 0;
     bool paced = false;
@@ -325,7 +327,12 @@ void PanelSimulator::Impl::handle(const Frame &frame)
         if (code >= cmd::RangeFirst && code <= cmd::RangeLast) {
             rangeAsked[code - cmd::RangeFirst] = value;
             if (code == cmd::RangeLast) {
-                const MemoryIndex found = searchRange();
+                MemoryIndex found = searchRange();
+                if (rangeDates) {
+                    const auto &r = *rangeDates;
+                    found.firstDay = r[0], found.firstMonth = r[1], found.firstYear = r[2];
+                    found.lastDay = r[3], found.lastMonth = r[4], found.lastYear = r[5];
+                }
                 rangeAnswered = true;
                 rangeFirst = found.firstAddress;
                 rangeLast = found.lastAddress;
@@ -609,6 +616,7 @@ void PanelSimulator::setRecords(const std::vector<Record> &records, uint32_t fir
     d->firstRecord = firstAddress;
     d->recordCount = records.size();
     d->indexOverride.reset();
+    d->rangeDates.reset();
     d->rangeAnswered = false;
 }
 
@@ -642,6 +650,13 @@ void PanelSimulator::setMemoryIndex(uint8_t firstDay, uint8_t firstMonth, uint8_
 {
     setMemoryIndex(MemoryIndex{firstDay, firstMonth, firstYear, lastDay, lastMonth, lastYear, firstAddress,
                                lastAddress});
+}
+
+void PanelSimulator::setRangeDates(uint8_t firstDay, uint8_t firstMonth, uint8_t firstYear, uint8_t lastDay,
+                                   uint8_t lastMonth, uint8_t lastYear)
+{
+    std::lock_guard lock(d->mutex);
+    d->rangeDates = std::array<uint8_t, 6>{firstDay, firstMonth, firstYear, lastDay, lastMonth, lastYear};
 }
 
 void PanelSimulator::clearMemoryIndexOverride()

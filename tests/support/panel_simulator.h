@@ -171,6 +171,10 @@ public:
     void setMemoryIndex(uint8_t firstDay, uint8_t firstMonth, uint8_t firstYear, uint8_t lastDay,
                         uint8_t lastMonth, uint8_t lastYear, uint32_t firstAddress, uint32_t lastAddress);
     void clearMemoryIndexOverride();
+    // The date-range answer names these dates (a disturbed answer: 30 February, say) with the addresses
+    // it found, until setRecords; the memory index is left as it is.
+    void setRangeDates(uint8_t firstDay, uint8_t firstMonth, uint8_t firstYear, uint8_t lastDay,
+                       uint8_t lastMonth, uint8_t lastYear);
     MemoryIndex memoryIndex() const; // what 0x60 answers now
 
     void setFault(Fault fault, int param = 0); // one fault at a time; Fault::None clears it
