@@ -340,8 +340,12 @@ bool frmConfig::eventFilter(QObject *watched, QEvent *event)
                 Cmd_Envoi_Serial_Number_Click();
             else if (watched == Text_Heure)
                 Cmd_Envoi_Heure_Click();
-            else if (watched == DTP_Date)
+            else if (watched == DTP_Date) {
+                // The key reaches this filter before the field has read its half-typed text: read it
+                // first, so that Enter sends what "Envoi" would.
+                DTP_Date->interpretText();
                 Cmd_Envoi_Date_Click();
+            }
         }
     }
     return platform::Form::eventFilter(watched, event);

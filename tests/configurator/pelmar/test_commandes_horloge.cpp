@@ -131,6 +131,41 @@ TEST_F(Horloge_Fenetre, EnterInTheDatePickerSendsTheDate)
     EXPECT_EQ(Lignes_Depuis(Lignes_Log() - 1), QStringList{QStringLiteral("  Date = Dimanche 3 Mars 2024")});
 }
 
+TEST_F(Horloge_Fenetre, EnterSendsTheDateAsTypedAsEnvoiDoes)
+{
+    Ouvrir();
+    auto *f = Fenetre();
+    struct Cas
+    {
+        QDateTimeEdit::Section section; // selected before the keys, as a double click does
+        const char *touches;
+        Trames attendues;
+    };
+    // 15/02/2023 on screen: "1" typed over the month; "3" then "1" typed over the day, the "1" going on
+    // into the month. Both leave the month half typed: January, as the user sees it.
+    const std::vector<Cas> cas{
+        {QDateTimeEdit::MonthSection, "1", {{0x55, 0}, {0x52, 0x15}, {0x53, 0x01}, {0x54, 0x23}}},
+        {QDateTimeEdit::DaySection, "31", {{0x55, 2}, {0x52, 0x03}, {0x53, 0x01}, {0x54, 0x23}}},
+    };
+    for (const Cas &c : cas) {
+        for (const bool entree : {false, true}) {
+            SCOPED_TRACE(std::string(c.touches) + (entree ? " Enter" : " Envoi"));
+            f->DTP_Date->setDate(QDate(2023, 2, 15));
+            f->activateWindow();
+            f->DTP_Date->setFocus();
+            f->DTP_Date->setSelectedSection(c.section);
+            QTest::keyClicks(f->DTP_Date, QString::fromLatin1(c.touches));
+            sim.clearFrames();
+            if (entree)
+                QTest::keyClick(f->DTP_Date, Qt::Key_Return);
+            else
+                QTest::mouseClick(f->Cmd_Envoi_Date, Qt::LeftButton);
+            EXPECT_EQ(Attendre_Trames(4), c.attendues);
+            ASSERT_TRUE(Attendre_Reponse());
+        }
+    }
+}
+
 TEST_F(Horloge_Fenetre, ClockCommandsWithThePortClosedAreToldAndStartNoBusyState)
 {
     Ouvrir();
