@@ -3,8 +3,8 @@
 #include "configurator/Fonctions_Reglages.h"
 #include "configurator/Modele.h"
 #include "platform/ansi_text.h"
+#include "platform/plain_file.h"
 
-#include <QFile>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -237,14 +237,12 @@ Verification Verifier(const QString &chemin)
 {
     if (!Extension_Valide(chemin))
         return Verification::Refuse;
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    platform::PlainFile fichier(chemin);
+    const std::optional<QByteArray> debut =
+        fichier.isOpen() ? fichier.read(platform::ToAnsi(Modele().Entete_Fichier).size()) : std::nullopt;
+    if (!debut)
         return Verification::Illisible;
-    const qsizetype longueur = platform::ToAnsi(Modele().Entete_Fichier).size();
-    const QByteArray debut = fichier.read(longueur);
-    if (debut.size() < longueur)
-        return Verification::Illisible;
-    return Entete_Valide(debut) ? Verification::Accepte : Verification::Refuse;
+    return Entete_Valide(*debut) ? Verification::Accepte : Verification::Refuse;
 }
 
 // ---- Reading ------------------------------------------------------------------------------------------
@@ -265,10 +263,9 @@ Parametres_Lus Lire(const QByteArray &octets)
 
 Parametres_Lus Lire_Fichier(const QString &chemin)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return {};
-    return Lire(fichier.readAll());
+    platform::PlainFile fichier(chemin);
+    const std::optional<QByteArray> octets = fichier.isOpen() ? fichier.read(Longueur_Lue_Max) : std::nullopt;
+    return octets ? Lire(*octets) : Parametres_Lus{};
 }
 
 // ---- The two tables -----------------------------------------------------------------------------------

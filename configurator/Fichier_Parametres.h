@@ -40,8 +40,8 @@ QString Nom_Par_Defaut(const QString &nom, const QDate &date);
 bool Extension_Valide(const QString &chemin);
 // The first bytes of a file are exactly the header (no more are looked at; fewer fail).
 bool Entete_Valide(const QByteArray &debut);
-// Both tests on a file of the disk. A file that cannot be opened, or is shorter than the header, is
-// unreadable rather than refused: the check then ends without a word.
+// Both tests on a file of the disk. A file that cannot be opened or read, a named pipe, a device or a
+// folder among them, is unreadable; one shorter than the header is refused.
 enum class Verification { Accepte, Refuse, Illisible };
 Verification Verifier(const QString &chemin);
 
@@ -67,7 +67,10 @@ struct Parametres_Lus
 
 // Reads the bytes of a whole file.
 Parametres_Lus Lire(const QByteArray &octets);
-// Reads a file of the disk; one that cannot be opened gives nothing read.
+// The most of a file that reading it can need: a name and a serial number as long as their text boxes take
+// (32767 characters each) and the short lines around them. What lies beyond is never read.
+inline constexpr qint64 Longueur_Lue_Max = 2 * 32767 + 1024;
+// Reads a plain file of the disk; one that cannot be opened gives nothing read.
 Parametres_Lus Lire_Fichier(const QString &chemin);
 
 // ---- The two tables -------------------------------------------------------------------------------------

@@ -12,7 +12,6 @@
 #include "platform/whole_file.h"
 
 #include <QDate>
-#include <QFileInfo>
 
 namespace configurator::Fonctions_Sauvegarde {
 
@@ -68,11 +67,8 @@ void Ouverture_Parametres()
     // A file that is not one of this program's, or is damaged, is refused whole: nothing changes.
     switch (Fichier_Parametres::Verifier(*chemin)) {
     case Fichier_Parametres::Verification::Illisible:
-        if (!QFileInfo(*chemin).isReadable()) {
-            Message_Critique(Lecture_Impossible.arg(*chemin), Titre_Ouverture_Impossible);
-            return;
-        }
-        [[fallthrough]]; // shorter than the header
+        Message_Critique(Lecture_Impossible.arg(*chemin), Titre_Ouverture_Impossible);
+        return;
     case Fichier_Parametres::Verification::Refuse:
         Message_Critique(m.Message_Fichier_Refuse, Titre_Ouverture_Impossible);
         return;

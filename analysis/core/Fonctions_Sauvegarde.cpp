@@ -1,11 +1,11 @@
 #include "analysis/core/Fonctions_Sauvegarde.h"
 
 #include "analysis/core/Fonctions.h"
+#include "platform/plain_file.h"
 #include "platform/whole_file.h"
 
 #include <QCursor>
 #include <QDate>
-#include <QFile>
 #include <QGuiApplication>
 #include <charconv>
 #include <cstring>
@@ -17,6 +17,7 @@ namespace Fonctions_Sauvegarde {
 namespace {
 
 constexpr std::string_view kMarqueurNom = "+-*/";
+static_assert(Longueur_Lue_Max == 64 * 1024 + Fonctions::Taille_Anneau / 8 * 33, "a full ring of record lines");
 
 // ---- Writing ----------------------------------------------------------------------------------
 
@@ -194,6 +195,14 @@ QByteArray Entete(int version_mineure)
     return QByteArrayLiteral("Sauvegarde d'un Pelmar - Version 2.") + QByteArray::number(version_mineure);
 }
 
+int Version_Entete(const QByteArray &debut)
+{
+    for (int v = 0; v <= 3; ++v)
+        if (debut == Entete(v))
+            return v;
+    return -1;
+}
+
 QByteArray Octets_Sauvegarde(const Declaration::Etat &etat)
 {
     const auto &periode = etat.Periode_Chargee;
@@ -251,11 +260,7 @@ QByteArray Octets_Sauvegarde(const Declaration::Etat &etat)
 Resultat_Lecture Lire_Sauvegarde(const QByteArray &octets, Contenu &sortie)
 {
     Contenu c;
-    const QByteArray debut = octets.left(Longueur_Entete);
-    int version = -1;
-    for (int v = 0; v <= 3; ++v)
-        if (debut == Entete(v))
-            version = v;
+    const int version = Version_Entete(octets.left(Longueur_Entete));
     if (version < 0)
         return {Refus::Entete, 1};
     c.Version_Mineure = version;
@@ -424,18 +429,25 @@ bool Ouvrir_Sauvegarde(const QString &chemin)
     Contenu contenu;
     {
         Sablier sablier;
-        QFile fichier(chemin);
-        if (!fichier.open(QIODevice::ReadOnly)) {
+        // Only a plain file, its header looked at before anything more of it is read, and never more of
+        // it than a full ring needs: a pipe, a device or an endless file costs neither a wait nor memory.
+        platform::PlainFile fichier(chemin);
+        const std::optional<QByteArray> entete =
+            fichier.isOpen() ? fichier.read(Longueur_Entete) : std::optional<QByteArray>();
+        if (!entete) {
             Fonctions::Message_Critique(Texte_Illisible, Titre_Ouvrir);
             return false;
         }
-        const QByteArray octets = fichier.readAll();
-        if (fichier.error() != QFileDevice::NoError) {
+        if (Version_Entete(*entete) < 0) {
+            Fonctions::Message_Critique(Texte_Pas_Pelmar, Titre_Ouvrir);
+            return false;
+        }
+        const std::optional<QByteArray> suite = fichier.read(Longueur_Lue_Max - Longueur_Entete);
+        if (!suite) {
             Fonctions::Message_Critique(Texte_Illisible, Titre_Ouvrir);
             return false;
         }
-        fichier.close();
-        r = Lire_Sauvegarde(octets, contenu);
+        r = Lire_Sauvegarde(*entete + *suite, contenu);
     }
     switch (r.refus) {
     case Refus::Aucun: Appliquer(std::move(contenu), D()); return true;

@@ -15,6 +15,12 @@ inline const QString Filtre = QStringLiteral("Sauvegarde Pelmar (*.pelmar)|*.pel
 // Headers of versions 2.0 to 2.3, all of this length; 2.3 is the one written.
 inline constexpr int Longueur_Entete = 36;
 QByteArray Entete(int version_mineure);
+// The minor version whose header `debut` is, or -1 for none of the four.
+int Version_Entete(const QByteArray &debut);
+// The most of a file that reading it can need: the lines before the records (64 KiB, far more than a
+// written file's) and a full ring of record lines, each at most eight 3-digit numbers, their blanks and
+// CR LF. What lies beyond is never read.
+inline constexpr qint64 Longueur_Lue_Max = 64 * 1024 + 0x420000 / 8 * (8 * 3 + 7 + 2);
 
 // User texts.
 inline const QString Texte_Pas_De_Donnees =

@@ -10,6 +10,7 @@
 #include "configurator/windows/frmParametres.h"
 #include "configurator/windows/frmPrint.h"
 #include "lecture_pdf.h"
+#include "odd_files.h"
 #include "parametres_test.h"
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
@@ -249,6 +250,22 @@ TEST_F(ParameterWindows, OpenMenuShowsTheFileOrRefusesIt)
         EXPECT_EQ(D().Chaine_Temp, chemin);
         EXPECT_EQ(w->Label_FirmWare->text(), QStringLiteral("Version 2.3"));
     }
+    // A named pipe that nobody writes to, or a link to an endless device: told as unreadable at once,
+    // nothing waited on, and the same things stay.
+    testsupport::NamedPipe tube(Chemin(QStringLiteral("x")));
+    ASSERT_TRUE(tube.made());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Chemin(QStringLiteral("zero"))));
+    for (const QString &nom : {Chemin(QStringLiteral("x")), Chemin(QStringLiteral("zero"))}) {
+        platform::ClearShownMessages();
+        Dialogue({nom});
+        main->mnuOpen->trigger();
+        ASSERT_EQ(platform::ShownMessages().size(), 1u);
+        EXPECT_EQ(platform::ShownMessages()[0].text, QStringLiteral("Le fichier ne peut pas être lu :\n") + nom);
+        EXPECT_EQ(platform::ShownMessages()[0].title, QStringLiteral("Impossible d'ouvrir le fichier ..."));
+        EXPECT_EQ(Parametres::Instance(), w);
+        EXPECT_EQ(D().Chaine_Temp, chemin);
+    }
+    EXPECT_FALSE(tube.readerWaited());
     Dialogue({chemin});
 
     // Opening again replaces the window; "Quitter" closes it.

@@ -3,9 +3,11 @@
 #include "configurator/Declaration.h"
 #include "configurator/Fichier_Parametres.h"
 #include "configurator/Modele.h"
+#include "odd_files.h"
 #include "parametres_test.h"
 #include "relecture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -131,11 +133,32 @@ TEST_F(ParameterFile, CheckOfExtensionAndHeader)
         {QStringLiteral("maj.") + ext.toUpper(), bon, Verification::Refuse},
         {QStringLiteral("casse.") + ext, casse, Verification::Refuse},
         {QStringLiteral("utf8.") + ext, Modele().Entete_Fichier.toUtf8() + "\r\n", Verification::Refuse},
-        {QStringLiteral("court.") + ext, bon.left(10), Verification::Illisible},
+        {QStringLiteral("court.") + ext, bon.left(10), Verification::Refuse},
     };
     for (const auto &[nom, octets, attendu] : cas)
         EXPECT_EQ(FP::Verifier(Ecrire(nom, octets)), attendu) << nom.toStdString();
     EXPECT_EQ(FP::Verifier(dossier.filePath(QStringLiteral("absent.") + ext)), Verification::Illisible);
+
+    // What is not a plain file is unreadable at once, nothing waited on: a named pipe that nobody writes
+    // to, a link to an endless device, a folder.
+    testsupport::NamedPipe tube(dossier.filePath(QStringLiteral("x.") + ext));
+    ASSERT_TRUE(tube.made());
+    const QString zero = dossier.filePath(QStringLiteral("zero.") + ext);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    ASSERT_TRUE(QDir(dossier.path()).mkdir(QStringLiteral("dossier.") + ext));
+    for (const QString &nom : {QStringLiteral("x."), QStringLiteral("zero."), QStringLiteral("dossier.")}) {
+        EXPECT_EQ(FP::Verifier(dossier.filePath(nom + ext)), Verification::Illisible) << nom.toStdString();
+        EXPECT_FALSE(FP::Lire_Fichier(dossier.filePath(nom + ext)).Valide) << nom.toStdString();
+    }
+    EXPECT_FALSE(tube.readerWaited());
+    // A good file followed by gigabytes of holes: read no further than a parameter file can need.
+    const QString grand = dossier.filePath(QStringLiteral("grand.") + ext);
+    ASSERT_TRUE(testsupport::WriteSparseFile(grand, bon, 6'000'000'000));
+    EXPECT_EQ(FP::Verifier(grand), Verification::Accepte);
+    const FP::Parametres_Lus lu = FP::Lire_Fichier(grand);
+    // The holes it reads make one more line, and the file is not one of this program's.
+    EXPECT_EQ(lu.Lignes, Nombre_Lignes() + 1);
+    EXPECT_FALSE(lu.Valide);
     EXPECT_FALSE(FP::Extension_Valide(QStringLiteral("a.") + ext + QStringLiteral(".bak")));
 }
 

@@ -6,7 +6,10 @@
 #include "analysis/core/Fonctions_Sauvegarde.h"
 #include "analysis/core/Routes.h"
 #include "analysis/core/frmData_Type.h"
+#include "odd_files.h"
 
+#include <QDir>
+#include <QFile>
 #include <functional>
 
 using Declaration::D;
@@ -216,6 +219,49 @@ TEST_F(SavedFileRead, PathAndExtensionChecksComeBeforeAnyReading)
     const QString minuscules = Chemin(QStringLiteral("a.pelmar"));
     filetest::Ecrire(minuscules, Joindre(Base()));
     EXPECT_TRUE(FS::Ouvrir_Sauvegarde(minuscules));
+}
+
+TEST_F(SavedFileRead, FilesThatAreNotPlainOrAreEndlessAreToldAtOnceAndReadNoFurtherThanARing)
+{
+    // A named pipe that nobody writes to, a link to an endless device and a folder: unreadable, with
+    // nothing waited on and nothing read.
+    testsupport::NamedPipe tube(Chemin(QStringLiteral("x.pelmar")));
+    ASSERT_TRUE(tube.made());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Chemin(QStringLiteral("zero.pelmar"))));
+    ASSERT_TRUE(QDir().mkdir(Chemin(QStringLiteral("dossier.pelmar"))));
+    // Gigabytes of holes after another model's header, or after a good file whose rows end before them.
+    constexpr qint64 kGrand = 6'000'000'000;
+    static_assert(kGrand > 100 * FS::Longueur_Lue_Max);
+    ASSERT_TRUE(testsupport::WriteSparseFile(Chemin(QStringLiteral("autre.pelmar")),
+                                             "Sauvegarde d'un Tuvik - Version 2.3\r\n", kGrand));
+    ASSERT_TRUE(testsupport::WriteSparseFile(Chemin(QStringLiteral("suite.pelmar")), Joindre(Base()), kGrand));
+
+    struct Cas
+    {
+        const char *nom;
+        QString texte;
+    };
+    for (const Cas &c : {Cas{"x.pelmar", FS::Texte_Illisible}, Cas{"zero.pelmar", FS::Texte_Illisible},
+                         Cas{"dossier.pelmar", FS::Texte_Illisible}, Cas{"autre.pelmar", FS::Texte_Pas_Pelmar}}) {
+        SCOPED_TRACE(c.nom);
+        testsupport::FreshState();
+        filetest::Donnees_Tenues(D());
+        platform::ClearShownMessages();
+        EXPECT_FALSE(FS::Ouvrir_Sauvegarde(Chemin(QString::fromLatin1(c.nom))));
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Messages()[0].text, c.texte);
+        EXPECT_EQ(Messages()[0].title, FS::Titre_Ouvrir);
+        Attendre_Donnees_Tenues_Intactes(true);
+    }
+    EXPECT_FALSE(tube.readerWaited());
+
+    // The rows that the good file announces are read; the holes after them are not.
+    testsupport::FreshState();
+    platform::ClearShownMessages();
+    ASSERT_TRUE(FS::Ouvrir_Sauvegarde(Chemin(QStringLiteral("suite.pelmar"))));
+    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(D().Donnees_Memoire.Nombre_Lignes(), 3);
+    EXPECT_EQ(D().Donnees_Memoire.rows[3][8], 90);
 }
 
 TEST_F(SavedFileRead, EveryKindOfBadFileIsRefusedAndTheDataHeldStay)

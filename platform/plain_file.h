@@ -1,0 +1,33 @@
+// Reading a file that a user names: only a plain file is opened, without waiting on anything, and never
+// more of it than the reader asks for.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+// A plain file open for reading (a link is followed to what it names). A named pipe, a device or a folder
+// is refused before it is opened, so that neither the open nor a read can wait on a writer or run on
+// without end.
+class PlainFile
+{
+public:
+    explicit PlainFile(const QString &path);
+    ~PlainFile();
+    PlainFile(const PlainFile &) = delete;
+    PlainFile &operator=(const PlainFile &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    // The next bytes, up to `count`: fewer only at the end of the file. nullopt on a read error.
+    std::optional<QByteArray> read(qint64 count);
+    // Why the file is not open, or why the last read failed.
+    QString errorString() const { return m_error; }
+
+private:
+    int m_fd = -1;
+    QString m_error;
+};
+
+} // namespace platform
