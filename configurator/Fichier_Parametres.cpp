@@ -4,6 +4,7 @@
 #include "configurator/Modele.h"
 #include "platform/ansi_text.h"
 #include "platform/plain_file.h"
+#include "platform/text_box.h"
 
 #include <algorithm>
 #include <limits>
@@ -189,8 +190,9 @@ QStringList Lignes(const Controles_Config &c, const std::array<int16_t, 3> &vers
     lignes << QString::number(c.Slider_Offset.Value);
     lignes << QString::number(c.Slider_Alarme.Value);
     lignes << QStringLiteral("%1 %2").arg(version[1] + (modele_40dB ? 128 : 0)).arg(version[2]);
-    lignes << QLatin1Char(' ') + c.Text_Name + Marqueur_Nom;
-    lignes << c.Text_Serial_Number;
+    // A line break in a text would split its line, and the file would no longer read.
+    lignes << QLatin1Char(' ') + platform::FirstLine(c.Text_Name) + Marqueur_Nom;
+    lignes << platform::FirstLine(c.Text_Serial_Number);
     lignes << position(c.Combo_Aff_Centre, listes_completes.Combo_Aff_Centre)
            << position(c.Combo_Aff_Bas_Gauche, listes_completes.Combo_Aff_Bas_Gauche)
            << position(c.Combo_Aff_Bas_Droite, listes_completes.Combo_Aff_Bas_Droite);
@@ -215,7 +217,7 @@ QString Nom_Par_Defaut(const QString &nom, const QDate &date)
 {
     const Description_Modele &m = Modele();
     // A "/" of the panel's name would make a folder of the name.
-    QString sans_dossier = nom;
+    QString sans_dossier = platform::FirstLine(nom);
     sans_dossier.replace(QLatin1Char('/'), QLatin1Char('-'));
     return m.Prefixe_Nom_Fichier + sans_dossier + QStringLiteral(" - ") +
            date.toString(QStringLiteral("dd-MM-yyyy")) + QLatin1Char('.') + m.Extension_Fichier;

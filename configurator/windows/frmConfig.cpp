@@ -6,6 +6,7 @@
 #include "configurator/Modele.h"
 #include "configurator/windows/frmMain.h"
 #include "platform/serial_control.h"
+#include "platform/text_box.h"
 #include "platform/ticks.h"
 #include "platform/twips.h"
 
@@ -344,6 +345,9 @@ void frmConfig::Connecter()
     demande(Cmd_Leq_1_Min, 0x41);
     demande(Cmd_Leq_1_Sec, 0x42);
     demande(Cmd_Crete, 0x43);
+    // A line break pasted into a box would split its line of a parameter file.
+    platform::KeepOneLine(Text_Name);
+    platform::KeepOneLine(Text_Serial_Number);
     // Enter in a text box sends it; the key goes on to the box as well.
     Text_Name->installEventFilter(this);
     Text_Serial_Number->installEventFilter(this);
@@ -352,6 +356,7 @@ void frmConfig::Connecter()
                 &frmConfig::Check_Change_Automatique_Click);
         connect(Cmd_Envoi_Date, &QPushButton::clicked, this, &frmConfig::Cmd_Envoi_Date_Click);
         connect(Cmd_Envoi_Heure, &QPushButton::clicked, this, &frmConfig::Cmd_Envoi_Heure_Click);
+        platform::KeepOneLine(Text_Heure);
         Text_Heure->installEventFilter(this);
         DTP_Date->installEventFilter(this);
     }

@@ -2,9 +2,16 @@
 // action sends, the busy state until the answer, the refusals, the panel functions, view mode and unload.
 #include "commandes.h"
 #include "configurator/Fonctions.h"
+#include "configurator/windows/frmParametres.h"
+#include "platform/common_dialog.h"
 #include "platform/serial_control.h"
 #include "platform/ticks.h"
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -256,6 +263,54 @@ TEST_F(Commandes, NameAndSerialNumberRefusalsSendNothing)
     }
     EXPECT_TRUE(Recues_Apres(200).empty());
     EXPECT_TRUE(Occupee(false));
+}
+
+TEST_F(Commandes, ANamePastedWithItsLineBreakStaysOneLineAndItsFileOpensAgain)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("colle.") + configurator::Modele().Extension_Fichier);
+    std::vector<platform::FileDialogRequest> demandes;
+    platform::SetFileDialogAnswerer([&](const platform::FileDialogRequest &r) {
+        demandes.push_back(r);
+        return std::optional(chemin);
+    });
+    const auto sans_dialogue = qScopeGuard([] { platform::SetFileDialogAnswerer(nullptr); });
+    struct Cas
+    {
+        QString avant; // the field's text, the cursor after `curseur` characters
+        int curseur;
+        QString colle; // on the clipboard, as copied from a spreadsheet cell or a text
+        QString apres;
+    };
+    const Cas cas[] = {
+        {QString(), 0, QStringLiteral("Gymnase\n"), QStringLiteral("Gymnase")},
+        {QString(), 0, QStringLiteral("Gymnase\r\n"), QStringLiteral("Gymnase")},
+        {QStringLiteral("Salle B"), 6, QStringLiteral("A\nX\nY"), QStringLiteral("Salle AB")},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.colle.toStdString());
+        Ouvrir();
+        QLineEdit *nom = Fenetre()->Text_Name;
+        nom->setText(c.avant);
+        nom->setCursorPosition(c.curseur);
+        nom->setFocus();
+        QGuiApplication::clipboard()->setText(c.colle);
+        QTest::keySequence(nom, QKeySequence::Paste);
+        EXPECT_EQ(nom->text(), c.apres);
+
+        demandes.clear();
+        ASSERT_TRUE(principale->mnuSave_Param->isEnabled());
+        principale->mnuSave_Param->trigger();
+        ASSERT_EQ(demandes.size(), 1u);
+        EXPECT_FALSE(demandes[0].proposedName.contains(QLatin1Char('\n')));
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll().count('\n'), Pelmar() ? 14 : 13);
+        principale->mnuOpen->trigger();
+        ASSERT_NE(configurator::Parametres::Instance(), nullptr);
+        EXPECT_EQ(configurator::Parametres::Instance()->Label_Name->text(), QLatin1Char(' ') + c.apres);
+        EXPECT_TRUE(Messages().empty());
+    }
 }
 
 TEST_F(Commandes, NameAndSerialNumberGoFrameByFrame)

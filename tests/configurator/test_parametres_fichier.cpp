@@ -53,6 +53,15 @@ TEST_F(ParameterFile, RoundTripOfSingleByteLinesWithCrLf)
     EXPECT_TRUE(octets.startsWith("Param\xe8tres d'un ")); // one byte for "è", one for "ê"
     EXPECT_TRUE(octets.contains(" Salle des f\xeates+-*/\r\n"));
 
+    // A line break held in a text never splits its line: the text is written up to it.
+    Controles_Config casse = Reglages();
+    casse.Text_Name = QStringLiteral("Gym\r\nnase");
+    casse.Text_Serial_Number = QStringLiteral("1234\n5678");
+    const QByteArray une_ligne = FP::Contenu(FP::Lignes(casse, {0, 2, 4}, false));
+    EXPECT_EQ(une_ligne.count('\n'), Nombre_Lignes());
+    EXPECT_EQ(FP::Lire(une_ligne).Nom, QStringLiteral(" Gym"));
+    EXPECT_EQ(FP::Lire(une_ligne).Numero_Serie, QStringLiteral("1234"));
+
     const QString chemin = Ecrire(QStringLiteral("s.") + Modele().Extension_Fichier, octets);
     ASSERT_EQ(FP::Verifier(chemin), Verification::Accepte);
     const FP::Parametres_Lus p = FP::Lire_Fichier(chemin);
