@@ -22,36 +22,6 @@ namespace configtest {
 
 namespace Declaration = configurator::Declaration;
 
-Utilisateur::Utilisateur(int regard_ms) : m_regard_ms(regard_ms)
-{
-    platform::SetMessageAnswerer(nullptr);
-    connect(&m_regard, &QTimer::timeout, this, &Utilisateur::Regarder);
-    m_regard.start(10);
-}
-
-Utilisateur::~Utilisateur()
-{
-    platform::SetMessageAnswerer([](const platform::ShownMessage &) { return platform::MsgResult::Ok; });
-}
-
-void Utilisateur::Regarder()
-{
-    auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!boite || !boite->isVisible())
-        return;
-    if (boite != m_boite) {
-        m_boite = boite;
-        m_depuis = QDateTime::currentMSecsSinceEpoch();
-        return;
-    }
-    if (QDateTime::currentMSecsSinceEpoch() - m_depuis < m_regard_ms)
-        return;
-    m_boites << boite->text();
-    m_boite = nullptr;
-    QAbstractButton *ok = boite->button(QMessageBox::Ok);
-    (ok ? ok : boite->buttons().value(0))->click();
-}
-
 void Programme::SetUp()
 {
     Declaration::Reinitialiser();

@@ -5,6 +5,7 @@
 #include "configurator/windows/frmMain.h"
 #include "panel_simulator.h"
 #include "platform/message_box.h"
+#include "utilisateur.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -21,25 +22,8 @@ inline constexpr int Port_Panneau = 9;
 // The program's masking offsets, as the simulator takes them.
 std::array<int, 4> Decalages();
 
-// A user in front of the program: each box that comes up is shown for real, read for `regard_ms`, and
-// closed with its OK button, one after the other. Boxes shown after its end are answered and recorded.
-class Utilisateur : public QObject
-{
-public:
-    explicit Utilisateur(int regard_ms = 100);
-    ~Utilisateur() override;
-    // The texts of the boxes closed so far, in order.
-    const QStringList &Boites() const { return m_boites; }
-
-private:
-    void Regarder();
-
-    QTimer m_regard;
-    QPointer<QWidget> m_boite;
-    qint64 m_depuis = 0;
-    int m_regard_ms;
-    QStringList m_boites;
-};
+// A user who closes each box as it comes up, with its OK button.
+using Utilisateur = testsupport::Utilisateur;
 
 class Programme : public ::testing::Test
 {
