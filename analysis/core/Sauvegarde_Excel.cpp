@@ -1,8 +1,10 @@
 #include "analysis/core/Sauvegarde_Excel.h"
 
 #include "analysis/core/Fonctions.h"
+#include "platform/message_box.h"
 #include "platform/spreadsheet.h"
 
+#include <QFileInfo>
 #include <cstdlib>
 #include <string>
 
@@ -33,8 +35,12 @@ QString Texte_Trop_De_Lignes(int64_t lignes)
 
 QString Texte_Echec(const QString &raison)
 {
-    return QStringLiteral("Le classeur n'a pas pu être écrit (%1). Impossible de sauver les données !!!")
-        .arg(raison);
+    return QStringLiteral("The workbook could not be written (%1). Unable to save data ...").arg(raison);
+}
+
+QString Texte_Remplacer(const QString &chemin)
+{
+    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(chemin).fileName());
 }
 
 QString Texte_Date(const Declaration::Enregistrement_Memoire &r)
@@ -196,8 +202,14 @@ void Exporter_Excel()
     if (!choix)
         return; // Cancel ends the export quietly
     QString chemin = *choix;
-    if (!chemin.endsWith(Extension, Qt::CaseInsensitive))
+    if (!chemin.endsWith(Extension, Qt::CaseInsensitive)) {
         chemin += Extension;
+        // The dialog asked about the name as typed; the workbook it would replace was never named.
+        if (QFileInfo::exists(chemin) &&
+            platform::MsgBox(Texte_Remplacer(chemin), platform::MsgButtons::YesNo, platform::MsgIcon::Exclamation,
+                             Titre_Remplacer) != platform::MsgResult::Yes)
+            return;
+    }
 
     // The workbook exists only from here, once every check has passed, and goes with this scope.
     platform::Spreadsheet classeur;

@@ -30,8 +30,7 @@ inline const std::array<QString, 4> Entetes{
 inline const QString Filtre = QStringLiteral("Pelmar save File(*.xlsx)|*.xlsx");
 inline const QString Extension = QStringLiteral(".xlsx");
 
-// Messages: the export's own speak English; a file that cannot be written is told in the words of the
-// program's other saves.
+// Messages: the export's own, in English.
 inline const QString Texte_Pas_De_Donnees =
     QStringLiteral("You have to download data from Dorva before save ...");
 inline const QString Titre_Pas_De_Donnees = QStringLiteral("Unable to save data ...");
@@ -39,6 +38,9 @@ inline const QString Texte_Nom_Vide = QStringLiteral("Can you give a name to the
 inline const QString Titre_Impossible = QStringLiteral("Data saving is impossible.");
 QString Texte_Trop_De_Lignes(int64_t lignes);
 QString Texte_Echec(const QString &raison);
+// Asked when the name typed without its extension names a workbook that is already there.
+QString Texte_Remplacer(const QString &chemin);
+inline const QString Titre_Remplacer = QStringLiteral("Confirm Save As");
 inline const QString Texte_Periode_Invalide =
     QStringLiteral("Each box of the period must hold a number from -32768 to 32767.");
 

@@ -6,6 +6,7 @@
 #include "analysis/core/frmExcel.h"
 #include "analysis/core/frmMain.h"
 #include "small_disk.h"
+#include "utilisateur.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -180,7 +181,7 @@ TEST_F(ExcelExport, WorkbookHoldsHeadingsDateTextsAndNumbers)
     }
 }
 
-TEST_F(ExcelExport, ExtensionIsAddedWhenTheNameHasNone)
+TEST_F(ExcelExport, ExtensionIsAddedWhenTheNameHasNoneAndAWorkbookUnderItIsReplacedOnlyOnYes)
 {
     Repondre({Chemin(QStringLiteral("sans"))});
     SE::Exporter_Excel();
@@ -190,6 +191,35 @@ TEST_F(ExcelExport, ExtensionIsAddedWhenTheNameHasNone)
     SE::Exporter_Excel();
     EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("avec.XLSX"))));
     EXPECT_TRUE(Messages().empty());
+
+    // The same name typed again without its extension: the workbook it would replace is asked about, in a
+    // real box that the user closes; a name typed with its extension was asked about by the dialog.
+    const QByteArray ancien = QByteArray(5000, 'w');
+    struct Cas
+    {
+        const char *tape;
+        QMessageBox::StandardButton bouton;
+        bool question, remplace;
+    };
+    for (const Cas c : {Cas{"sans", QMessageBox::No, true, false}, Cas{"sans", QMessageBox::Yes, true, true},
+                        Cas{"sans.xlsx", QMessageBox::No, false, true}}) {
+        SCOPED_TRACE(std::string(c.tape) + (c.bouton == QMessageBox::Yes ? " Yes" : " No"));
+        filetest::Ecrire(Chemin(QStringLiteral("sans.xlsx")), ancien);
+        Repondre({Chemin(QString::fromLatin1(c.tape))});
+        testsupport::Utilisateur utilisateur(100, c.bouton);
+        SE::Exporter_Excel();
+        EXPECT_EQ(utilisateur.Boites(), c.question ? QStringList{QStringLiteral(
+                                                         "sans.xlsx already exists.\nDo you want to replace it?")}
+                                                   : QStringList());
+        const QByteArray apres = filetest::Lire(Chemin(QStringLiteral("sans.xlsx")));
+        if (c.remplace) {
+            EXPECT_EQ(xlsx::Lire_Feuille(Chemin(QStringLiteral("sans.xlsx"))).at(QStringLiteral("A2")).valeur,
+                      QStringLiteral("3/3/2009-14h00mn"));
+        } else {
+            EXPECT_EQ(apres, ancien);
+        }
+        EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("sans.xlsx.xlsx"))));
+    }
 }
 
 TEST_F(ExcelExport, NoDataCancelEmptyNameAndFailedSave)
@@ -223,7 +253,7 @@ TEST_F(ExcelExport, NoDataCancelEmptyNameAndFailedSave)
     Repondre({Chemin(QStringLiteral("absent/z.xlsx"))});
     SE::Exporter_Excel();
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("Le classeur n'a pas pu être écrit (")));
+    EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("The workbook could not be written (")));
     EXPECT_EQ(Messages()[0].title, QStringLiteral("Data saving is impossible."));
 }
 
@@ -276,8 +306,8 @@ TEST_F(ExcelExport, FullDiskLeavesTheOlderWorkbookAsItWasAndSaysSo)
             qunsetenv("TMPDIR");
 
         ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("Le classeur n'a pas pu être écrit (")));
-        EXPECT_TRUE(Messages()[0].text.endsWith(QStringLiteral("). Impossible de sauver les données !!!")));
+        EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("The workbook could not be written (")));
+        EXPECT_TRUE(Messages()[0].text.endsWith(QStringLiteral("). Unable to save data ...")));
         EXPECT_EQ(Messages()[0].title, SE::Titre_Impossible);
         EXPECT_EQ(disque.entries(), entrees);
         if (c.ancien) {
