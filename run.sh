@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(qt6-base-dev qt6-serialport-dev qt6-base-dev-tools libgl-dev libxlsxwriter-dev libgtest-dev
-          libbenchmark-dev cmake ninja-build g++ clang libclang-rt-dev poppler-utils unzip fonts-liberation)
+          libbenchmark-dev cmake ninja-build g++ clang libclang-rt-dev poppler-utils unzip fonts-liberation
+          locales)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <cstdlib>
+#include <locale.h>
 #include <string>
 
 using Declaration::D;
@@ -179,7 +180,9 @@ double Valeur_Texte(const QString &texte)
             n += exposant;
         }
     }
-    return std::strtod(n.c_str(), nullptr);
+    // "." is the decimal point whatever the user's locale, which Qt puts in force at start.
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(n.c_str(), nullptr, c);
 }
 
 void Exporter_Excel()

@@ -10,6 +10,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <clocale>
 #include <random>
 
 using Declaration::D;
@@ -357,6 +360,81 @@ TEST_F(ExcelExport, WindowShowsTheKeptPeriodAndValiderExportsAndCloses)
         EXPECT_EQ(seconde.Cases()[i]->text(), QLatin1String(affichees[i])) << i;
     seconde.Command1->click();
     EXPECT_EQ(Excel::Instance(), nullptr);
+}
+
+// LC_NUMERIC set to French, whose decimal point is a comma, for the life of the object, as Qt sets it at
+// start for a French user: the machine's own locale where it has one, else one built from the system's
+// locale sources into a folder of the test's.
+class Locale_Francaise
+{
+public:
+    Locale_Francaise() : m_avant(setlocale(LC_NUMERIC, nullptr))
+    {
+        for (const char *nom : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR"}) {
+            if (setlocale(LC_NUMERIC, nom)) {
+                Verifier();
+                return;
+            }
+        }
+        QProcess localedef;
+        localedef.setProcessChannelMode(QProcess::MergedChannels);
+        localedef.start(QStringLiteral("localedef"), {QStringLiteral("-i"), QStringLiteral("fr_FR"),
+                                                      QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                                      m_dossier.filePath(QStringLiteral("fr_FR.UTF-8"))});
+        localedef.waitForFinished(60000);
+        if (!QFile::exists(m_dossier.filePath(QStringLiteral("fr_FR.UTF-8/LC_NUMERIC")))) {
+            m_raison = "this machine has no French locale, and localedef could not build one (the package "
+                       "locales holds its sources): " +
+                       localedef.readAll().toStdString();
+            return;
+        }
+        qputenv("LOCPATH", QFile::encodeName(m_dossier.path()));
+        m_locpath = true;
+        if (!setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+            m_raison = "the French locale built by localedef does not load";
+            return;
+        }
+        Verifier();
+    }
+    ~Locale_Francaise()
+    {
+        setlocale(LC_NUMERIC, m_avant.c_str());
+        if (m_locpath)
+            qunsetenv("LOCPATH");
+    }
+    // Empty once the locale is in force.
+    const std::string &Raison() const { return m_raison; }
+
+private:
+    void Verifier()
+    {
+        if (std::string(localeconv()->decimal_point) != ",")
+            m_raison = "the French locale's decimal point is not a comma";
+    }
+
+    std::string m_avant;
+    QTemporaryDir m_dossier;
+    bool m_locpath = false;
+    std::string m_raison;
+};
+
+TEST_F(ExcelExport, BoxesReadAPointAsTheDecimalPointUnderACommaLocale)
+{
+    Locale_Francaise francaise;
+    if (!francaise.Raison().empty())
+        GTEST_SKIP() << francaise.Raison();
+    // The leading numeric part with "." as the point; a comma ends the number.
+    EXPECT_EQ(SE::Valeur_Texte(QStringLiteral("1.5")), 1.5);
+    EXPECT_EQ(SE::Valeur_Texte(QStringLiteral("-.25")), -0.25);
+    EXPECT_EQ(SE::Valeur_Texte(QStringLiteral("1,5")), 1);
+    // Typed into the boxes (two characters at most for the hour and minute), then rounded.
+    const std::array<const char *, 10> saisies{".6", "1,", "3", "3", "2009", "0", "0", "4", "3", "2009"};
+    frmExcel &f = Excel::Show();
+    for (size_t i = 0; i < saisies.size(); ++i)
+        f.Cases()[i]->setText(QLatin1String(saisies[i]));
+    Repondre({std::nullopt});
+    f.Valex->click();
+    EXPECT_EQ(SE::Periode(), (SE::Periode_Excel{1, 1, 3, 3, 9, 0, 0, 4, 3, 9}));
 }
 
 TEST_F(ExcelExport, AnnulerAndRefusedBoxesStoreNothing)
