@@ -80,6 +80,20 @@ TEST_F(CodeAcces, WrongCodeIsRefusedAndTheDigitsGoBackToZero)
     EXPECT_TRUE(Tourner([] { return configurator::Config::Instance() != nullptr; }));
 }
 
+TEST_F(CodeAcces, EachOfTwoWrongCodesInARowIsToldWithItsBox)
+{
+    Code_Panneau({1, 2, 3, 4});
+    configtest::Utilisateur utilisateur;
+    for (qsizetype essai = 1; essai <= 2; ++essai) {
+        Entrer_Code({1, 2, 3, 5});
+        ASSERT_TRUE(Tourner([&] { return utilisateur.Boites().size() == essai; })) << essai;
+    }
+    Tourner_Pendant(300);
+    EXPECT_EQ(utilisateur.Boites(), QStringList(2, Modele().Message_Code_Errone));
+    EXPECT_NE(configurator::Password::Instance(), nullptr);
+    EXPECT_EQ(configurator::Config::Instance(), nullptr);
+}
+
 TEST_F(CodeAcces, SilentPanelIsReportedOncePerRequest)
 {
     platform::SetTickSpeed(10);
