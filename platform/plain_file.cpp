@@ -52,21 +52,30 @@ PlainFile::~PlainFile()
 
 std::optional<QByteArray> PlainFile::read(qint64 count)
 {
-    if (m_fd < 0)
+    QByteArray octets;
+    if (!readInto(octets, count))
         return std::nullopt;
+    return octets;
+}
+
+bool PlainFile::readInto(QByteArray &octets, qint64 count)
+{
+    if (m_fd < 0)
+        return false;
     // Sized from what the file holds past the current place, so that a small file costs no more than itself.
     qint64 attendu = count;
     struct stat st;
     const off_t ici = ::lseek(m_fd, 0, SEEK_CUR);
     if (ici >= 0 && ::fstat(m_fd, &st) == 0)
         attendu = std::clamp<qint64>(st.st_size - ici, 0, count);
-    QByteArray octets(attendu, Qt::Uninitialized);
+    const qsizetype debut = octets.size();
+    octets.resize(debut + attendu);
     qint64 lus = 0;
     char morceau[16 * 1024]; // what a file that grew since it was measured holds beyond that
     while (lus < count) {
-        const bool dedans = lus < octets.size();
-        char *const ou = dedans ? octets.data() + lus : morceau;
-        const qint64 place = dedans ? octets.size() - lus : std::min<qint64>(sizeof morceau, count - lus);
+        const bool dedans = lus < attendu;
+        char *const ou = dedans ? octets.data() + debut + lus : morceau;
+        const qint64 place = dedans ? attendu - lus : std::min<qint64>(sizeof morceau, count - lus);
         const ssize_t n = ::read(m_fd, ou, static_cast<size_t>(place));
         if (n == 0)
             break;
@@ -74,14 +83,15 @@ std::optional<QByteArray> PlainFile::read(qint64 count)
             if (errno == EINTR)
                 continue;
             m_error = qt_error_string(errno);
-            return std::nullopt;
+            octets.truncate(debut);
+            return false;
         }
         if (!dedans)
             octets.append(morceau, n);
         lus += n;
     }
-    octets.truncate(lus);
-    return octets;
+    octets.truncate(debut + lus);
+    return true;
 }
 
 } // namespace platform

@@ -22,6 +22,8 @@ public:
     bool isOpen() const { return m_fd >= 0; }
     // The next bytes, up to `count`: fewer only at the end of the file. nullopt on a read error.
     std::optional<QByteArray> read(qint64 count);
+    // The same, added at the end of `bytes` (which keeps what it held on a read error); false on an error.
+    bool readInto(QByteArray &bytes, qint64 count);
     // Why the file is not open, or why the last read failed.
     QString errorString() const { return m_error; }
 

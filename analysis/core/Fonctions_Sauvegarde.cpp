@@ -432,22 +432,20 @@ bool Ouvrir_Sauvegarde(const QString &chemin)
         // Only a plain file, its header looked at before anything more of it is read, and never more of
         // it than a full ring needs: a pipe, a device or an endless file costs neither a wait nor memory.
         platform::PlainFile fichier(chemin);
-        const std::optional<QByteArray> entete =
-            fichier.isOpen() ? fichier.read(Longueur_Entete) : std::optional<QByteArray>();
-        if (!entete) {
+        QByteArray octets;
+        if (!fichier.readInto(octets, Longueur_Entete)) {
             Fonctions::Message_Critique(Texte_Illisible, Titre_Ouvrir);
             return false;
         }
-        if (Version_Entete(*entete) < 0) {
+        if (Version_Entete(octets) < 0) {
             Fonctions::Message_Critique(Texte_Pas_Pelmar, Titre_Ouvrir);
             return false;
         }
-        const std::optional<QByteArray> suite = fichier.read(Longueur_Lue_Max - Longueur_Entete);
-        if (!suite) {
+        if (!fichier.readInto(octets, Longueur_Lue_Max - Longueur_Entete)) {
             Fonctions::Message_Critique(Texte_Illisible, Titre_Ouvrir);
             return false;
         }
-        r = Lire_Sauvegarde(*entete + *suite, contenu);
+        r = Lire_Sauvegarde(octets, contenu);
     }
     switch (r.refus) {
     case Refus::Aucun: Appliquer(std::move(contenu), D()); return true;
