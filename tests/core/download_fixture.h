@@ -2,7 +2,9 @@
 // folders recorded instead of opened.
 #pragma once
 
+#include "analysis/core/Fonctions.h"
 #include "analysis/core/Routes.h"
+#include "analysis/core/frmData_Selected.h"
 #include "analysis/core/frmData_Type.h"
 #include "analysis/core/frmMain.h"
 #include "platform/common_dialog.h"
@@ -71,6 +73,24 @@ protected:
         frmData_Type &d = Data_Type::Show();
         d.Option_New_Transfert->setChecked(true);
         d.Cmd_Ok_Click();
+    }
+
+    // After a period answer whose dates do not exist: its one box, no download and no view, the data held
+    // and the selection as they stood before the period dialog's Ok.
+    void periodeRefusee(const std::vector<platform::ShownMessage> &boxes, const Declaration::Etat &avant)
+    {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, QStringLiteral("Les dates de la période envoyées par l'Pelmar ne sont pas valides "
+                                                "!!! Veuillez recommencer le transfert SVP !!!"));
+        EXPECT_EQ(boxes[0].title, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
+        EXPECT_EQ(sim->framesWithCode(0x66), 1);
+        EXPECT_EQ(sim->framesWithCode(Fonctions::Demande_Transfert_Periode), 0);
+        EXPECT_EQ(Data_Selected::Instance(), nullptr);
+        EXPECT_TRUE(opened.isEmpty());
+        EXPECT_EQ(D().Donnees_Memoire.rows, avant.Donnees_Memoire.rows);
+        EXPECT_TRUE(D().Donnees_Chargees);
+        EXPECT_EQ(D().Periode_Chargee, avant.Periode_Chargee);
+        EXPECT_EQ(D().Date_Selection, avant.Date_Selection);
     }
 
     static Declaration::Table_Donnees rowsOf(const std::vector<uint8_t> &bytes)

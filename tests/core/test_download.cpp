@@ -221,20 +221,8 @@ TEST_F(Download, PeriodAnswerWithADayThatDoesNotExistIsRefusedAndTheDataHeldStay
         t->MonthView_End->setSelectedDate(QDate(2009, 3, 3));
         t->Cmd_Ok_Click();
 
-        ASSERT_EQ(boxes.shown().size(), 1u);
-        EXPECT_EQ(boxes.shown()[0].text,
-                  QStringLiteral("Les dates de la période envoyées par l'Pelmar ne sont pas valides !!! "
-                                 "Veuillez recommencer le transfert SVP !!!"));
-        EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Réponse de l'Pelmar erronée !!!"));
-        EXPECT_EQ(sim->framesWithCode(0x66), 1);
-        EXPECT_EQ(sim->framesWithCode(Fonctions::Demande_Transfert_Periode), 0);
+        periodeRefusee(boxes.shown(), avant);
         EXPECT_EQ(Data_Total::Instance(), nullptr);
-        EXPECT_EQ(Data_Selected::Instance(), nullptr);
-        EXPECT_TRUE(opened.isEmpty());
-        EXPECT_EQ(D().Donnees_Memoire.rows, avant.Donnees_Memoire.rows);
-        EXPECT_TRUE(D().Donnees_Chargees);
-        EXPECT_EQ(D().Periode_Chargee, avant.Periode_Chargee);
-        EXPECT_EQ(D().Date_Selection, avant.Date_Selection);
     }
 }
 

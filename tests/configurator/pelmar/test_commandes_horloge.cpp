@@ -106,7 +106,9 @@ TEST_F(Horloge_Fenetre, TimeGoesAsHoursThenMinutesOnEnter)
     auto *f = Fenetre();
     Chronometrer();
     const int debut = Lignes_Log();
-    f->Text_Heure->setText(QStringLiteral("9:05"));
+    // Typed key by key: Enter sends the text as it stands, as "Envoi" does.
+    f->Text_Heure->clear();
+    QTest::keyClicks(f->Text_Heure, QStringLiteral("9:05"));
     QTest::keyClick(f->Text_Heure, Qt::Key_Return);
     EXPECT_EQ(Attendre_Trames(2), (Trames{{0x50, 0x09}, {0x51, 0x05}}));
     const auto ecarts = Ecarts_Ms(2);
