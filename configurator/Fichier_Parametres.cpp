@@ -240,8 +240,7 @@ Verification Verifier(const QString &chemin)
     if (!Extension_Valide(chemin))
         return Verification::Refuse;
     platform::PlainFile fichier(chemin);
-    const std::optional<QByteArray> debut =
-        fichier.isOpen() ? fichier.read(platform::ToAnsi(Modele().Entete_Fichier).size()) : std::nullopt;
+    const std::optional<QByteArray> debut = fichier.read(platform::ToAnsi(Modele().Entete_Fichier).size());
     if (!debut)
         return Verification::Illisible;
     return Entete_Valide(*debut) ? Verification::Accepte : Verification::Refuse;
@@ -266,7 +265,7 @@ Parametres_Lus Lire(const QByteArray &octets)
 Parametres_Lus Lire_Fichier(const QString &chemin)
 {
     platform::PlainFile fichier(chemin);
-    const std::optional<QByteArray> octets = fichier.isOpen() ? fichier.read(Longueur_Lue_Max) : std::nullopt;
+    const std::optional<QByteArray> octets = fichier.read(Longueur_Lue_Max);
     return octets ? Lire(*octets) : Parametres_Lus{};
 }
 

@@ -9,36 +9,17 @@
 #include <unistd.h>
 
 namespace platform {
-namespace {
-
-QString NotPlain()
-{
-    return QStringLiteral("not a plain file");
-}
-
-} // namespace
 
 PlainFile::PlainFile(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat st;
     // Looked at before the open: opening a pipe waits for a writer, and opening a device acts on it.
-    if (::stat(name.constData(), &st) != 0) {
-        m_error = qt_error_string(errno);
+    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        m_error = NotPlain();
-        return;
-    }
     // Non-blocking and checked again once open, in case the name was given to something else meanwhile.
     m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (m_fd < 0) {
-        m_error = qt_error_string(errno);
-        return;
-    }
-    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        m_error = NotPlain();
+    if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(m_fd);
         m_fd = -1;
     }
@@ -82,7 +63,6 @@ bool PlainFile::readInto(QByteArray &octets, qint64 count)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            m_error = qt_error_string(errno);
             octets.truncate(debut);
             return false;
         }

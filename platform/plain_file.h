@@ -19,17 +19,14 @@ public:
     PlainFile(const PlainFile &) = delete;
     PlainFile &operator=(const PlainFile &) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
-    // The next bytes, up to `count`: fewer only at the end of the file. nullopt on a read error.
+    // The next bytes, up to `count`: fewer only at the end of the file. nullopt when the file is not open
+    // (not a plain file, or missing) or on a read error.
     std::optional<QByteArray> read(qint64 count);
-    // The same, added at the end of `bytes` (which keeps what it held on a read error); false on an error.
+    // The same, added at the end of `bytes` (which keeps what it held on a failure); false on a failure.
     bool readInto(QByteArray &bytes, qint64 count);
-    // Why the file is not open, or why the last read failed.
-    QString errorString() const { return m_error; }
 
 private:
     int m_fd = -1;
-    QString m_error;
 };
 
 } // namespace platform

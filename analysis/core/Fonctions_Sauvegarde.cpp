@@ -17,7 +17,6 @@ namespace Fonctions_Sauvegarde {
 namespace {
 
 constexpr std::string_view kMarqueurNom = "+-*/";
-static_assert(Longueur_Lue_Max == 64 * 1024 + Fonctions::Taille_Anneau / 8 * 33, "a full ring of record lines");
 
 // ---- Writing ----------------------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/core/Declaration.h"
+#include "analysis/core/Fonctions.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,7 +21,7 @@ int Version_Entete(const QByteArray &debut);
 // The most of a file that reading it can need: the lines before the records (64 KiB, far more than a
 // written file's) and a full ring of record lines, each at most eight 3-digit numbers, their blanks and
 // CR LF. What lies beyond is never read.
-inline constexpr qint64 Longueur_Lue_Max = 64 * 1024 + 0x420000 / 8 * (8 * 3 + 7 + 2);
+inline constexpr qint64 Longueur_Lue_Max = 64 * 1024 + Fonctions::Taille_Anneau / 8 * (8 * 3 + 7 + 2);
 
 // User texts.
 inline const QString Texte_Pas_De_Donnees =
